@@ -1,0 +1,25 @@
+# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks.
+BUILD ?= build
+JOBS ?= 2
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tresslow
+
+# The end-to-end tests start their own X servers; everything else needs no display.
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/tresslow-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,16 @@
+// The one random stream of the growers: a linear congruential generator of whole numbers 0..32767,
+// never seeded, so the same commands grow the same hair on every run and every machine.
+#pragma once
+
+constexpr int kRandomMax = 32767;
+
+int drawRandom();                // next r in 0..32767
+float uniformDraw(float scale);  // U(X) = r*X/32767: from 0 to X, both ends included
+int jitterDraw();                // J = (r*5)/32767 in whole numbers: 0..5
+
+// The combed profile shared by every strand of one growth: a[k] running heights (a[0] = 0), b[k] and c[k]
+// sideways offsets along x and z, for k = 1..7. Draws a[k], b[k], c[k] for each k in turn (21 draws).
+struct CombedProfile {
+    float a[8], b[8], c[8];
+};
+CombedProfile drawCombedProfile(float length, float angle);
