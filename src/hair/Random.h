@@ -7,6 +7,7 @@ constexpr int kRandomMax = 32767;
 int drawRandom();                // next r in 0..32767
 float uniformDraw(float scale);  // U(X) = r*X/32767: from 0 to X, both ends included
 int jitterDraw();                // J = (r*5)/32767 in whole numbers: 0..5
+void resetRandom();  // back to the first value of the stream; for tests, the program never calls it
 
 // The combed profile shared by every strand of one growth: a[k] running heights (a[0] = 0), b[k] and c[k]
 // sideways offsets along x and z, for k = 1..7. Draws a[k], b[k], c[k] for each k in turn (21 draws).

@@ -1,0 +1,24 @@
+// The mass-spring kernels of one dynamics step, over plain arrays of points and springs, and the scratch
+// that the operations of a step share. HairModel's stepFrame and dynamicsStep (Dynamics.cpp) drive them.
+#pragma once
+
+#include "hair/HairStore.h"
+
+constexpr int kStepsPerFrame = 10;
+constexpr float kTimeStep = 0.1f;                  // h of one midpoint step
+constexpr float kNudge = 0.001f;                   // separates a coordinate that both ends of a spring share
+constexpr double kCoincidentSquaredLength = 0.01;  // taken when the ends still coincide: length 0.1
+constexpr int kDerivativesPerPoint = 6;            // dx, dy, dz (the velocity), dvx, dvy, dvz (force / mass)
+
+// pointDerivatives[6i .. 6i+5]: the derivatives of live point i. Non-null only while a step runs.
+extern float* pointDerivatives;
+
+// Zeroes every force, then gives each free point the wind on every axis and the gravity along -z.
+void applyExternalForces(HairPoint* points, int count, float wind, float gravity);
+// Adds the force of every spring to its free ends, after nudging apart the coordinates its ends share.
+void accumulateSpringForces(HairPoint* points, const HairSpring* springs, int springCount,
+                            float springConstant, float damping);
+// A point of mass 0 is immovable: its velocity derivative is 0.
+void computePointDerivatives(const HairPoint* points, int count, float* derivatives);
+// position = from.position + dt * (dx, dy, dz), velocity = from.velocity + dt * (dvx, dvy, dvz).
+void advancePoints(HairPoint* points, const HairPoint* from, const float* derivatives, int count, double dt);
