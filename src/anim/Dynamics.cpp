@@ -68,9 +68,10 @@ void computePointDerivatives(const HairPoint* points, int count, float* derivati
     for (int i = 0; i < count; ++i) {
         const HairPoint& point = points[i];
         float* derivative = &derivatives[i * kDerivativesPerPoint];
+        const bool immovable = point.mass == 0.0f;
         for (int c = 0; c < 3; ++c) {
-            derivative[c] = point.velocity[c];
-            derivative[3 + c] = point.mass == 0.0f ? 0.0f : point.force[c] / point.mass;
+            derivative[c] = immovable ? 0.0f : point.velocity[c];
+            derivative[3 + c] = immovable ? 0.0f : point.force[c] / point.mass;
         }
     }
 }

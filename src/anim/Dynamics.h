@@ -18,7 +18,7 @@ void applyExternalForces(HairPoint* points, int count, float wind, float gravity
 // Adds the force of every spring to its free ends, after nudging apart the coordinates its ends share.
 void accumulateSpringForces(HairPoint* points, const HairSpring* springs, int springCount,
                             float springConstant, float damping);
-// A point of mass 0 is immovable: its velocity derivative is 0.
+// A point of mass 0 is immovable: both its derivatives are 0.
 void computePointDerivatives(const HairPoint* points, int count, float* derivatives);
 // position = from.position + dt * (dx, dy, dz), velocity = from.velocity + dt * (dvx, dvy, dvz).
 void advancePoints(HairPoint* points, const HairPoint* from, const float* derivatives, int count, double dt);

@@ -31,7 +31,9 @@ public:
     void evaluateRow(int i, int parity, float s);
 
     // Tessellate.cpp: one record per sample, row-major; the caller delete[]s it. Null while not set up.
+    // tessellate also prints the number of records.
     SurfaceVertex* tessellate();
+    SurfaceVertex* evaluateGrid();
     // Draw.cpp: samplesU triangle strips with a normal per vertex. Nothing while not set up.
     void draw();
 

@@ -4,7 +4,7 @@
 
 #include "nurbs/Evaluation.h"
 
-SurfaceVertex* NurbsSurface::tessellate() {
+SurfaceVertex* NurbsSurface::evaluateGrid() {
     if (!isSetUp()) return nullptr;
     // Room for 2*samplesU*(samplesV+1) records; the first (samplesU+1)*(samplesV+1) are filled, record
     // i*(samplesV+1) + j holding sample j of row i.
@@ -13,7 +13,11 @@ SurfaceVertex* NurbsSurface::tessellate() {
     sweepRows(*this, [&](int, int parity) {
         for (int j = 0; j <= samplesV; ++j) records[count++] = vertexRing[2 * j + parity];
     });
-    printf("ttotal = %d\n", count);
-    fflush(stdout);
+    return records;
+}
+
+SurfaceVertex* NurbsSurface::tessellate() {
+    SurfaceVertex* records = evaluateGrid();
+    if (records) printf("ttotal = %d\n", (samplesU + 1) * (samplesV + 1));
     return records;
 }

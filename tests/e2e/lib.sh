@@ -1,21 +1,27 @@
 # Helpers of the end-to-end scenarios: each scenario runs the real program in an X server of its own
-# (xvfb-run), drives it with xdotool like a user, and checks what the user would see or read.
+# (Xvfb), drives it with xdotool like a user, and checks what the user would see or read.
 # A scenario script starts with:   source "$(dirname "$0")/lib.sh" "$@"
 set -euo pipefail
 
 APP=$(realpath "$1")
 WM_DELETE=$(realpath "$2")
-if [ -z "${E2E_IN_XVFB:-}" ]; then
-    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
-fi
-
 WORK=$(mktemp -d)
 APP_PID=""
+XVFB_PID=""
 trap 'cleanup' EXIT
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    # The next scenario's server may take the same display number: this one must be gone first.
+    [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; } || true
     rm -rf "$WORK"
 }
+
+# An X server of this scenario's own; it picks a free display number itself and writes it when ready.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+[ -s "$WORK/display" ] || { echo "FAIL: Xvfb did not start" >&2; cat "$WORK/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/display")"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -56,14 +62,19 @@ expect_exit_status() {
 # the TITLE-th title (0 = File, 1 = Under Lying Shape, 2 = Style, 3 = Model, 4 = View, 5 = Exit),
 # Down to its ITEM-th entry (1 = first), Return picks it.
 menu() {
-    local title=$1 item=$2
+    local title=$1 item=$2 before
+    before=$(visible_windows)
     xdotool mousemove --window "$WID" 20 12 click 1
-    settle 0.3
+    for _ in $(seq 60); do [ "$(visible_windows)" -gt "$before" ] && break; sleep 0.05; done
+    [ "$(visible_windows)" -gt "$before" ] || fail "the menu did not open"
     for _ in $(seq "$title"); do xdotool key Right; done
     for _ in $(seq "$item"); do xdotool key Down; done
     xdotool key Return
     settle
 }
+
+# Number of windows on the screen: an open menu adds its own.
+visible_windows() { xdotool search --onlyvisible --class '' 2>/dev/null | wc -l; }
 
 # Clicks at a point of the window (pixels from its top-left corner).
 click_at() { xdotool mousemove --window "$WID" "$1" "$2" click 1; settle; }

@@ -1,0 +1,28 @@
+// The command line of tresslow-sim: which commands to apply to the model, how many frames to run, and
+// what to write. Every value is checked against the range of the slider it stands for.
+#pragma once
+
+#include <optional>
+#include <string>
+
+class HairModel;
+
+struct SimOptions {
+    std::optional<int> shape;  // kShapePlane, kShapeSphere or kShapeTorus
+    std::optional<int> style;  // kStyleMessy or kStyleCombed
+    std::optional<int> hairs, length, restAngle;
+    std::optional<float> thickness, wind, gravity, damping;
+    int frames = 0;
+    std::string dumpPath;  // empty: no dump
+    bool bench = false;
+    bool help = false;
+};
+
+extern const char* const kSimUsage;
+
+// Fills `options` from the arguments; returns an empty string, or the one-line reason they are wrong.
+std::string parseSimOptions(int argc, const char* const* argv, SimOptions& options);
+
+// Applies the given options as the matching commands would, in the order style, length, rest angle,
+// hairs, shape, thickness, wind, gravity, damping.
+void applySimOptions(HairModel& model, const SimOptions& options);

@@ -1,0 +1,37 @@
+// tresslow-sim: the program's model without a window. Applies the options as the commands would, runs
+// frames, and writes the state as JSON or times the phases. Status 2 and one line on stderr on bad input.
+#include <cstdio>
+
+#include "app/HairModel.h"
+#include "sim/Dump.h"
+#include "sim/PhaseBench.h"
+#include "sim/SimOptions.h"
+
+int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    SimOptions options;
+    const std::string error = parseSimOptions(argc, argv, options);
+    if (!error.empty()) {
+        std::fprintf(stderr, "tresslow-sim: %s (see --help)\n", error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    std::FILE* dump = nullptr;
+    if (!options.dumpPath.empty() && !(dump = std::fopen(options.dumpPath.c_str(), "w"))) {
+        std::fprintf(stderr, "tresslow-sim: cannot write the dump file \"%s\"\n", options.dumpPath.c_str());
+        return 2;
+    }
+
+    HairModel model;
+    applySimOptions(model, options);
+    for (int frame = 0; frame < options.frames; frame++) model.stepFrame();
+    if (dump) {
+        writeDump(dump, options.frames);
+        std::fclose(dump);
+    }
+    if (options.bench) runPhaseBench(model);
+    return 0;
+}
