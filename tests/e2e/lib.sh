@@ -119,3 +119,34 @@ expect() { "$@" || fail "expected: $*"; }
 at_least() { [ "$1" -ge "$2" ] || fail "$3: $1 is less than $2"; }
 at_most() { [ "$1" -le "$2" ] || fail "$3: $1 is more than $2"; }
 printed() { grep -qxF "$1" "$WORK/stdout" || fail "the program did not print \"$1\""; }
+
+# Looks at the hair view of screenshot NAME as a user would look at a lit scene, and prints four numbers:
+#   gold     pixels in the shape material's colour (lit gold)
+#   brown    pixels in the hair material's colour (lit brown)
+#   lean     where the brightest gold lies: its mean row minus the mean row of all gold, in pixels
+#   patches  gold pixels whose brightness jumps by more than 60 from their right-hand neighbour's: a
+#            surface drawn twice over itself shows in light and dark patches with such edges
+look_at_scene() {
+    local name=$1 x=10 y=35 w=445 h=455
+    convert "$WORK/$name.png" -crop "${w}x${h}+$((WX + x))+$((WY + y))" +repage -depth 8 rgb:- |
+        od -An -v -tu1 -w3 |
+        awk -v w="$w" '
+            function gold(r, g, b) { return r > 90 && g > 0.62 * r && g < 0.85 * r && b < 0.22 * r }
+            function brown(r, g, b) { return r > 60 && g > 0.5 * r && g < 0.66 * r && b > 0.2 * r && b < 0.34 * r }
+            {
+                i = NR - 1; px = i % w; py = int(i / w); lum = 0.3 * $1 + 0.59 * $2 + 0.11 * $3
+                if (gold($1, $2, $3)) {
+                    n++; sumy += py; L[n] = lum; Y[n] = py
+                    if (px > 0 && prevgold && (lum - prevlum > 60 || prevlum - lum > 60)) patches++
+                    prevgold = 1
+                } else prevgold = 0
+                if (brown($1, $2, $3)) hair++
+                prevlum = lum
+            }
+            END {
+                if (n == 0) { print 0, hair + 0, 0, 0; exit }
+                for (k = 1; k <= n; k++) if (L[k] > max) max = L[k]
+                for (k = 1; k <= n; k++) if (L[k] > 0.9 * max) { m++; bright += Y[k] }
+                printf "%d %d %d %d\n", n, hair + 0, bright / m - sumy / n, patches + 0
+            }'
+}
