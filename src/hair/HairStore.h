@@ -36,6 +36,9 @@ extern float springStiffness;  // 1.0: stiffness of a stretch spring (a bend spr
 extern NurbsSurface shapeSurface;                  // the sphere or torus; drawn only while that is the shape
 extern NurbsSurface strandSurfaces[kMaxStrands];   // element s: the tube of strand s
 
+// A freshly grown point: mass 1, at rest, no force, pinned or free.
+void resetPoint(HairPoint& point, bool pinned);
+
 // Size of the live part for the current hairDensity.
 inline int liveStrandCount() { return hairDensity * hairDensity; }
 inline int livePointCount() { return kPointsPerStrand * liveStrandCount(); }

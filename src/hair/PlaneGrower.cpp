@@ -13,16 +13,6 @@ bool isBorderStrand(int row, int column, int n) {
     return row == 0 || column == 0 || row == n - 1 || column == n - 1;
 }
 
-// Mass 1, at rest, no force.
-void resetPoint(HairPoint& point, bool pinned) {
-    point.pinned = pinned;
-    point.mass = 1.0f;
-    for (int c = 0; c < 3; ++c) {
-        point.velocity[c] = 0.0f;
-        point.force[c] = 0.0f;
-    }
-}
-
 // The root: pinned, at a random spot of the cell whose smallest corner is (cellX, 0, cellZ); x drawn first.
 void growRoot(HairPoint& root, float cellX, float cellZ, float cellSize) {
     resetPoint(root, true);

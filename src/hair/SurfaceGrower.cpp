@@ -13,10 +13,6 @@ constexpr float kFlatLimit = 0.000001f;  // a normal component below this in siz
 // growing against them takes every strand outward.
 constexpr float kGrowthSign = -1.0f;
 
-void resetMotion(HairPoint& point) {
-    for (int c = 0; c < 3; c++) point.velocity[c] = point.force[c] = 0.0f;
-}
-
 // Coordinate c of point k (1..7) of a strand rooted at `root`, with `prev` its point k-1 and m the
 // sample normal's component on that axis. Draws exactly one random number.
 float grownCoordinate(int c, int k, float m, const HairPoint& root, const HairPoint& prev,
@@ -53,13 +49,11 @@ void HairModel::growHairOnSurface() {
         strand[0].position[1] = root.y;
         strand[0].position[2] = root.z;
         for (int k = 0; k < kPointsPerStrand; k++) {
-            HairPoint& point = strand[k];
-            point.mass = 1.0f;
-            point.pinned = k == 0;
-            resetMotion(point);
+            resetPoint(strand[k], k == 0);  // every point has mass 1: only the root is held in place
             if (k == 0) continue;
             for (int c = 0; c < 3; c++)
-                point.position[c] = grownCoordinate(c, k, normal[c], strand[0], strand[k - 1], combed, length, angle);
+                strand[k].position[c] =
+                    grownCoordinate(c, k, normal[c], strand[0], strand[k - 1], combed, length, angle);
         }
     }
     delete[] samples;
