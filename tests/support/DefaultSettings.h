@@ -1,16 +1,17 @@
-// A fixture with a model and every global setting back at the value it holds once the program's model
-// exists (the constructor's values, the start values of the float settings): all tests share one process.
+// A fixture with every global setting back at the value it holds once the program's model exists: the
+// model's constructor sets its defaults, SetUp puts the float settings back at their start values. All
+// tests share one process.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "app/HairModel.h"
 
-void resetSettings();
+void resetFloatSettings();
 
 class DefaultSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetSettings(); }
+    void SetUp() override { resetFloatSettings(); }
 
-    HairModel model;  // built before SetUp, so the reset follows whatever its constructor did
+    HairModel model;  // built before SetUp
 };
