@@ -18,8 +18,11 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Micro-benchmarks, then the phases of one frame at 20 x 20 on the sphere (scripts/bench-real-gl.sh times
+# a whole draw on the real GL stack, for information).
 bench: build
 	./$(BUILD)/tresslow-bench
+	./$(BUILD)/tresslow-sim --shape sphere --hairs 20 --bench
 
 clean:
 	rm -rf $(BUILD)

@@ -15,15 +15,16 @@ void writeFloats(std::FILE* out, const float* values, int count) {
 }
 
 void writeSettings(std::FILE* out) {
-    std::fprintf(out,
-                 "\"settings\":{\"shapeType\":%d,\"hairStyle\":%d,\"restAngle\":%d,\"hairLength\":%d,"
-                 "\"hairDensity\":%d,\"thickness\":%.9g,\"wind\":%.9g,\"gravity\":%.9g,\"springConstant\":%.9g,"
-                 "\"damping\":%.9g,\"renderMode\":%d,\"zoomMode\":%d,\"showControlPolygons\":%s,"
-                 "\"showControlPolygon\":%s,\"rotateMode\":%s,\"translateMode\":%s}",
-                 shapeType, hairStyle, restAngle, hairLength, hairDensity, thickness, wind, gravity,
-                 springConstant, damping, renderMode, zoomMode, showControlPolygons ? "true" : "false",
-                 showControlPolygon ? "true" : "false", rotateMode ? "true" : "false",
-                 translateMode ? "true" : "false");
+    std::fprintf(
+        out,
+        "\"settings\":{\"shapeType\":%d,\"hairStyle\":%d,\"restAngle\":%d,\"hairLength\":%d,"
+        "\"hairDensity\":%d,\"thickness\":%.9g,\"wind\":%.9g,\"gravity\":%.9g,\"springConstant\":%.9g,"
+        "\"damping\":%.9g,\"renderMode\":%d,\"zoomMode\":%d,\"showControlPolygons\":%s,"
+        "\"showControlPolygon\":%s,\"rotateMode\":%s,\"translateMode\":%s}",
+        shapeType, hairStyle, restAngle, hairLength, hairDensity, thickness, wind, gravity, springConstant,
+        damping, renderMode, zoomMode, showControlPolygons ? "true" : "false",
+        showControlPolygon ? "true" : "false", rotateMode ? "true" : "false",
+        translateMode ? "true" : "false");
 }
 
 void writePoints(std::FILE* out) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "app/HairModel.h"
@@ -16,15 +15,7 @@
 #include "hair/HairStore.h"
 #include "nurbs/Evaluation.h"
 
-namespace {
-
-struct Timing {
-    double median, minimum, maximum;  // microseconds
-};
-
-// Runs `phase` until both 20 repetitions and 0.5 s have passed, with stdout silenced (the shape commands
-// print a line per tessellation).
-Timing timePhase(const std::function<void()>& phase) {
+PhaseTiming timePhase(const std::function<void()>& phase) {
     using Clock = std::chrono::steady_clock;
     std::fflush(stdout);
     const int savedStdout = dup(STDOUT_FILENO);
@@ -45,6 +36,16 @@ Timing timePhase(const std::function<void()>& phase) {
     return {times[times.size() / 2], times.front(), times.back()};
 }
 
+void printPhaseHeader() {
+    std::printf("%-34s %12s %12s %12s\n", "phase (microseconds)", "median", "min", "max");
+}
+
+void printPhase(const char* phase, PhaseTiming timing) {
+    std::printf("%-34s %12.1f %12.1f %12.1f\n", phase, timing.median, timing.minimum, timing.maximum);
+}
+
+namespace {
+
 // Evaluates every row of the surface's grid, exactly as drawing it does, without OpenGL; returns the
 // number of samples evaluated.
 int evaluateAsDrawn(NurbsSurface& surface) {
@@ -60,22 +61,18 @@ int evaluateScene() {
     return samples;
 }
 
-void printRow(const char* phase, Timing t) {
-    std::printf("%-34s %12.1f %12.1f %12.1f\n", phase, t.median, t.minimum, t.maximum);
-}
-
 }  // namespace
 
 void runPhaseBench(HairModel& model) {
     model.updateHairShape();  // the tubes exist before their evaluation is timed
     const int samples = evaluateScene();
-    std::printf("%-34s %12s %12s %12s\n", "phase (microseconds)", "median", "min", "max");
-    printRow("shape command with growth", timePhase([&] { model.regrowHair(); }));
-    printRow("dynamicsStep", timePhase([&] { model.dynamicsStep(); }));
-    printRow("updateHairShape", timePhase([&] { model.updateHairShape(); }));
-    const Timing evaluation = timePhase([] { evaluateScene(); });
-    printRow("evaluate every drawn sample", evaluation);
-    printRow("stepFrame", timePhase([&] { model.stepFrame(); }));
+    printPhaseHeader();
+    printPhase("shape command with growth", timePhase([&] { model.regrowHair(); }));
+    printPhase("dynamicsStep", timePhase([&] { model.dynamicsStep(); }));
+    printPhase("updateHairShape", timePhase([&] { model.updateHairShape(); }));
+    const PhaseTiming evaluation = timePhase([] { evaluateScene(); });
+    printPhase("evaluate every drawn sample", evaluation);
+    printPhase("stepFrame", timePhase([&] { model.stepFrame(); }));
     std::printf("%d samples evaluated per draw, %.1f ns per sample (median)\n", samples,
                 evaluation.median * 1000.0 / samples);
 }

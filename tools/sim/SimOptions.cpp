@@ -1,11 +1,18 @@
 // Parsing and applying the options of tresslow-sim.
 #include "sim/SimOptions.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <set>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "app/HairModel.h"
 #include "app/Settings.h"
@@ -14,101 +21,134 @@ const char* const kSimUsage =
     "usage: tresslow-sim [--shape plane|sphere|torus] [--style messy|combed] [--hairs N] [--length L]\n"
     "                    [--rest-angle A] [--thickness T] [--wind W] [--gravity G] [--damping D]\n"
     "                    [--frames F] [--dump FILE] [--bench] [--help]\n"
-    "Grows the hair as the program does at start-up, applies the options as the matching commands would,\n"
-    "runs F frames (default 0), then writes the state as JSON to FILE and/or times each phase.\n";
+    "Grows the hair as the program does at start-up, applies the options as the matching commands would\n"
+    "(style, length, rest angle, hairs, shape, thickness, wind, gravity, damping), runs F frames (default "
+    "0),\n"
+    "then writes the state as JSON to FILE and/or times each phase. A value may also follow an '='.\n";
 
 namespace {
 
-struct Range {
-    double low, high;
+// Reads an option's value into its field; returns the reason the value is wrong, or "".
+using ReadValue = std::function<std::string(const std::string& name, const std::string& text)>;
+
+struct OptionRule {
+    const char* name;
+    ReadValue read;        // for an option with a value
+    bool* flag = nullptr;  // for an option without one
 };
 
-// A number that fills the whole argument and lies within the range; whole numbers only where asked.
-std::string readNumber(const char* name, const char* text, Range range, bool whole, double& value) {
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// A number that fills the whole text; a whole number where asked.
+std::string readNumber(const std::string& name, const std::string& text, bool whole, double& value) {
     char* end = nullptr;
     errno = 0;
-    value = std::strtod(text, &end);
-    if (*text == '\0' || *end != '\0' || errno != 0 || !std::isfinite(value))
-        return std::string(name) + " needs a number, not \"" + text + "\"";
-    if (whole && value != std::floor(value)) return std::string(name) + " needs a whole number, not " + text;
-    if (value < range.low || value > range.high) {
-        char message[160];
-        std::snprintf(message, sizeof message, "%s must lie between %g and %g, not %s", name, range.low,
-                      range.high, text);
-        return message;
-    }
+    value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(value))
+        return name + " needs a number, not " + quoted(text);
+    if (whole && value != std::floor(value)) return name + " needs a whole number, not " + quoted(text);
     return "";
 }
 
-std::string readChoice(const char* name, const char* text, const char* first, const char* second,
-                       const char* third, int codes[3], std::optional<int>& choice) {
-    const char* names[3] = {first, second, third};
-    for (int i = 0; i < 3; i++)
-        if (names[i] && std::strcmp(text, names[i]) == 0) {
-            choice = codes[i];
-            return "";
+// A number within low..high (a slider's range), whole for an int field, rounded to single for a float.
+template <typename T>
+ReadValue inRange(double low, double high, std::optional<T>& field) {
+    return [low, high, &field](const std::string& name, const std::string& text) {
+        double value = 0;
+        std::string error = readNumber(name, text, std::is_integral_v<T>, value);
+        if (error.empty() && (value < low || value > high)) {
+            char message[80];
+            std::snprintf(message, sizeof message, " must lie between %g and %g, not ", low, high);
+            error = name + message + quoted(text);
         }
-    return std::string(name) + " does not know \"" + text + "\"";
+        if (error.empty()) field = static_cast<T>(value);
+        return error;
+    };
+}
+
+ReadValue frameCount(int& frames) {
+    return [&frames](const std::string& name, const std::string& text) {
+        double value = 0;
+        std::string error = readNumber(name, text, true, value);
+        if (error.empty() && value < 0) error = "negative frame count " + quoted(text);
+        if (error.empty() && value > INT_MAX) error = "too many frames " + quoted(text);
+        if (error.empty()) frames = static_cast<int>(value);
+        return error;
+    };
+}
+
+// One of the words, stored as its code.
+ReadValue choice(std::vector<std::pair<std::string, int>> words, std::optional<int>& field) {
+    return [words, &field](const std::string& name, const std::string& text) {
+        std::string known;
+        for (const auto& [word, code] : words) {
+            if (text == word) {
+                field = code;
+                return std::string();
+            }
+            known += (known.empty() ? "" : "|") + word;
+        }
+        return name + " must be " + known + ", not " + quoted(text);
+    };
 }
 
 }  // namespace
 
 std::string parseSimOptions(int argc, const char* const* argv, SimOptions& options) {
+    const std::vector<OptionRule> rules = {
+        {"--shape",
+         choice({{"plane", kShapePlane}, {"sphere", kShapeSphere}, {"torus", kShapeTorus}}, options.shape)},
+        {"--style", choice({{"messy", kStyleMessy}, {"combed", kStyleCombed}}, options.style)},
+        {"--hairs", inRange(1, 20, options.hairs)},
+        {"--length", inRange(1, 50, options.length)},
+        {"--rest-angle", inRange(0, 90, options.restAngle)},
+        {"--thickness", inRange(0.5, 5, options.thickness)},
+        {"--wind", inRange(0, 0.2, options.wind)},
+        {"--gravity", inRange(-0.2, 0, options.gravity)},
+        {"--damping", inRange(0.001, 0.1, options.damping)},
+        {"--frames", frameCount(options.frames)},
+        {"--dump",
+         [&](const std::string&, const std::string& text) {
+             options.dumpPath = text;
+             return std::string();
+         }},
+        {"--bench", nullptr, &options.bench},
+        {"--help", nullptr, &options.help},
+    };
+    std::set<std::string> seen;
+    const char* lastFlag = nullptr;  // the previous argument when it was a flag
     for (int a = 1; a < argc; a++) {
-        const char* name = argv[a];
-        if (std::strcmp(name, "--help") == 0) {
-            options.help = true;
+        std::string name = argv[a];
+        std::optional<std::string> value;  // the part after '=' of --name=value
+        const size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        const auto rule =
+            std::find_if(rules.begin(), rules.end(), [&](const OptionRule& r) { return name == r.name; });
+        if (rule == rules.end()) {
+            if (name[0] == '-') return "unknown option " + quoted(name);
+            if (lastFlag) return std::string(lastFlag) + " takes no value, not " + quoted(name);
+            return "unexpected argument " + quoted(name);
+        }
+        if (!seen.insert(name).second) return name + " is given twice";
+        lastFlag = nullptr;
+        if (rule->flag) {
+            if (value) return name + " takes no value, not " + quoted(*value);
+            *rule->flag = true;
+            lastFlag = rule->name;
             continue;
         }
-        if (std::strcmp(name, "--bench") == 0) {
-            options.bench = true;
-            continue;
+        if (!value) {
+            // A following option means this one's value is missing (negative numbers have one dash).
+            if (a + 1 == argc || std::strncmp(argv[a + 1], "--", 2) == 0) return name + " needs a value";
+            value = argv[++a];
         }
-        if (a + 1 >= argc) return std::strncmp(name, "--", 2) == 0 && std::strlen(name) > 2
-                                      ? std::string(name) + " needs a value"
-                                      : std::string("unknown option \"") + name + "\"";
-        const char* text = argv[a + 1];
-        std::string error;
-        double value = 0;
-        auto whole = [&](Range range, std::optional<int>& field) {
-            error = readNumber(name, text, range, true, value);
-            if (error.empty()) field = static_cast<int>(value);
-        };
-        auto real = [&](Range range, std::optional<float>& field) {
-            error = readNumber(name, text, range, false, value);
-            if (error.empty()) field = static_cast<float>(value);
-        };
-        if (std::strcmp(name, "--shape") == 0) {
-            int codes[3] = {kShapePlane, kShapeSphere, kShapeTorus};
-            error = readChoice(name, text, "plane", "sphere", "torus", codes, options.shape);
-        } else if (std::strcmp(name, "--style") == 0) {
-            int codes[3] = {kStyleMessy, kStyleCombed, 0};
-            error = readChoice(name, text, "messy", "combed", nullptr, codes, options.style);
-        } else if (std::strcmp(name, "--hairs") == 0) {
-            whole({1, 20}, options.hairs);
-        } else if (std::strcmp(name, "--length") == 0) {
-            whole({1, 50}, options.length);
-        } else if (std::strcmp(name, "--rest-angle") == 0) {
-            whole({0, 90}, options.restAngle);
-        } else if (std::strcmp(name, "--thickness") == 0) {
-            real({0.5, 5}, options.thickness);
-        } else if (std::strcmp(name, "--wind") == 0) {
-            real({0, 0.2}, options.wind);
-        } else if (std::strcmp(name, "--gravity") == 0) {
-            real({-0.2, 0}, options.gravity);
-        } else if (std::strcmp(name, "--damping") == 0) {
-            real({0.001, 0.1}, options.damping);
-        } else if (std::strcmp(name, "--frames") == 0) {
-            std::optional<int> frames;
-            whole({0, 1e9}, frames);
-            options.frames = frames.value_or(0);
-        } else if (std::strcmp(name, "--dump") == 0) {
-            options.dumpPath = text;
-        } else {
-            return std::string("unknown option \"") + name + "\"";
-        }
+        const std::string error = rule->read(name, *value);
         if (!error.empty()) return error;
-        a++;
     }
     return "";
 }

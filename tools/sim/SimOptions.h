@@ -13,14 +13,15 @@ struct SimOptions {
     std::optional<int> hairs, length, restAngle;
     std::optional<float> thickness, wind, gravity, damping;
     int frames = 0;
-    std::string dumpPath;  // empty: no dump
+    std::optional<std::string> dumpPath;
     bool bench = false;
     bool help = false;
 };
 
 extern const char* const kSimUsage;
 
-// Fills `options` from the arguments; returns an empty string, or the one-line reason they are wrong.
+// Fills `options` from the arguments (`--name value` or `--name=value`, each option at most once);
+// returns an empty string, or the one-line reason they are wrong.
 std::string parseSimOptions(int argc, const char* const* argv, SimOptions& options);
 
 // Applies the given options as the matching commands would, in the order style, length, rest angle,

@@ -8,7 +8,7 @@
 #include "sim/SimOptions.h"
 
 int main(int argc, char** argv) {
-    setvbuf(stdout, nullptr, _IOLBF, 0);
+    setvbuf(stdout, nullptr, _IOLBF, 0);  // the commands' lines reach a pipe in order with the table
     SimOptions options;
     const std::string error = parseSimOptions(argc, argv, options);
     if (!error.empty()) {
@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
         std::fputs(kSimUsage, stdout);
         return 0;
     }
+    // Opened before anything runs, so an unwritable path is bad input like any other.
     std::FILE* dump = nullptr;
-    if (!options.dumpPath.empty() && !(dump = std::fopen(options.dumpPath.c_str(), "w"))) {
-        std::fprintf(stderr, "tresslow-sim: cannot write the dump file \"%s\"\n", options.dumpPath.c_str());
+    if (options.dumpPath && !(dump = std::fopen(options.dumpPath->c_str(), "w"))) {
+        std::fprintf(stderr, "tresslow-sim: cannot write the dump file \"%s\"\n", options.dumpPath->c_str());
         return 2;
     }
 
@@ -30,7 +31,11 @@ int main(int argc, char** argv) {
     for (int frame = 0; frame < options.frames; frame++) model.stepFrame();
     if (dump) {
         writeDump(dump, options.frames);
-        std::fclose(dump);
+        if (std::ferror(dump) | std::fclose(dump)) {
+            std::fprintf(stderr, "tresslow-sim: writing the dump file \"%s\" failed\n",
+                         options.dumpPath->c_str());
+            return 1;
+        }
     }
     if (options.bench) runPhaseBench(model);
     return 0;
