@@ -12,7 +12,6 @@
 
 #include "app/HairModel.h"
 #include "hair/HairStore.h"
-#include "hair/Random.h"
 #include "support/DefaultSettings.h"
 
 using testing::internal::CaptureStdout;
@@ -57,12 +56,6 @@ std::vector<float> numbersOf(const std::string& text, const std::string& key) {
     return values;
 }
 
-// As in a fresh process: the settings' start values, the random stream at its first value.
-void freshProcess() {
-    resetSettings();
-    resetRandom();
-}
-
 std::vector<float> livePointField(float (HairPoint::*field)[3]) {
     std::vector<float> values;
     for (int i = 0; i < livePointCount(); i++)
@@ -80,7 +73,7 @@ void appendGrid(NurbsSurface& surface, std::vector<float>& values) {
 
 TEST(SimDump, StartHoldsTheFirstHairThatTheProgramGrows) {
     const std::string dump = runSimDump("");
-    freshProcess();
+    resetAsNewProcess();
     HairModel model;
     EXPECT_EQ(numbersOf(dump, "position"), livePointField(&HairPoint::position));
     EXPECT_EQ(numbersOf(dump, "velocity"), std::vector<float>(24, 0.0f));
@@ -89,7 +82,7 @@ TEST(SimDump, StartHoldsTheFirstHairThatTheProgramGrows) {
 
 TEST(SimDump, FramesOnTheSphereEqualTheSameCommandsInProcess) {
     const std::string dump = runSimDump("--shape sphere --hairs 3 --wind 0.1 --frames 2");
-    freshProcess();
+    resetAsNewProcess();
     CaptureStdout();
     HairModel model;
     model.applyHairs(3);

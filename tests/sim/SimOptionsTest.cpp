@@ -8,7 +8,6 @@
 #include "app/HairModel.h"
 #include "app/Settings.h"
 #include "hair/HairStore.h"
-#include "hair/Random.h"
 #include "sim/SimOptions.h"
 #include "support/DefaultSettings.h"
 
@@ -26,8 +25,7 @@ std::string parse(std::vector<const char*> args, SimOptions& options) {
 // followed by `commands`; the printed lines go to `printed`.
 template <typename Commands>
 std::vector<float> hairAfter(Commands commands, std::string& printed) {
-    resetSettings();
-    resetRandom();
+    resetAsNewProcess();
     CaptureStdout();
     HairModel model;
     commands(model);

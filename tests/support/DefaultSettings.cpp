@@ -2,6 +2,7 @@
 #include "support/DefaultSettings.h"
 
 #include "app/Settings.h"
+#include "hair/Random.h"
 
 void resetFloatSettings() {
     thickness = 1.0f;
@@ -9,4 +10,9 @@ void resetFloatSettings() {
     gravity = -0.05f;
     springConstant = 0.1f;
     damping = 0.01f;
+}
+
+void resetAsNewProcess() {
+    resetFloatSettings();
+    resetRandom();
 }

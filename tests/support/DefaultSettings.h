@@ -8,6 +8,9 @@
 #include "app/HairModel.h"
 
 void resetFloatSettings();
+// As in a new process before its model exists: the float settings at their start values and the random
+// stream at its first value.
+void resetAsNewProcess();
 
 class DefaultSettingsTest : public ::testing::Test {
 protected:
