@@ -1,8 +1,9 @@
-# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks.
+# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks, `make install`.
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench install clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +24,10 @@ test: build
 bench: build
 	./$(BUILD)/tresslow-bench
 	./$(BUILD)/tresslow-sim --shape sphere --hairs 20 --bench
+
+# tresslow and tresslow-sim into $(PREFIX)/bin, the desktop entry into $(PREFIX)/share/applications.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
