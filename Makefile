@@ -1,8 +1,9 @@
-# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks.
+# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks and
+# `make screenshots` for the README's pictures.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +21,10 @@ test: build
 
 bench: build
 	./$(BUILD)/tresslow-bench
+
+# The pictures in docs/, from the real program under Xvfb.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
