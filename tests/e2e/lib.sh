@@ -132,8 +132,9 @@ menu() {
     fi
 }
 
-# Opens the TITLE-th menu of the bar and leaves it open. Each Right waits for the next menu: the toolkit would handle a Down that comes in one batch with the Right before it against
-# the menu that the Right closes.
+# Opens the TITLE-th menu of the bar and leaves it open. Each Right waits for the next menu: the toolkit
+# would handle a Down that comes in one batch with the Right before it against the menu that the Right
+# closes.
 open_menu() {
     local title=$1 shown
     WINDOWS_BEFORE_MENU=$(shown_windows)
