@@ -1,9 +1,10 @@
-# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks, `make install`.
+# The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks,
+# `make screenshots` for the README's pictures, `make install`.
 BUILD ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench install clean
+.PHONY: deps build run test bench install screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +29,10 @@ bench: build
 # tresslow and tresslow-sim into $(PREFIX)/bin, the desktop entry into $(PREFIX)/share/applications.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The pictures in docs/, from the real program under Xvfb.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -7,7 +7,7 @@ packages=(
   g++ cmake make pkg-config python3
   libfltk1.3-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev libxdamage-dev
   desktop-file-utils
 )
 

@@ -2,7 +2,7 @@
 // and runs the event loop. Exit status 1, as after "Exit".
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
-#include <X11/Xlib.h>
+#include <FL/x.H>
 
 #include <cstdio>
 
@@ -10,18 +10,23 @@
 #include "app/MainPanel.h"
 #include "view/HairView.h"
 
-// The program needs an X display and an RGB, double-buffered OpenGL visual with a depth buffer.
+// The program needs an X display and an RGB, double-buffered OpenGL visual with a depth buffer. The
+// connection opened here becomes the toolkit's: a bare X server resets when its last client leaves and
+// refuses connections meanwhile, so a second connection could fail with the toolkit's own message.
 static bool displayIsUsable() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
-        std::fprintf(stderr, "tresslow: cannot open the X display \"%s\"; set DISPLAY to a running X server\n",
+        std::fprintf(stderr,
+                     "tresslow: cannot open the X display \"%s\"; set DISPLAY to a running X server\n",
                      XDisplayName(nullptr));
         return false;
     }
-    XCloseDisplay(display);
+    fl_open_display(display);
     if (!Fl::gl_visual(FL_RGB | FL_DOUBLE | FL_DEPTH)) {
-        std::fprintf(stderr, "tresslow: the X display offers no OpenGL visual with RGB colour, double "
-                             "buffering and a depth buffer\n");
+        std::fprintf(stderr,
+                     "tresslow: the X display \"%s\" offers no OpenGL (GLX) visual with RGB colour, "
+                     "double buffering and a depth buffer\n",
+                     DisplayString(display));
         return false;
     }
     return true;

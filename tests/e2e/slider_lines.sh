@@ -3,16 +3,14 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_tresslow
-click_at 600 83  # on the "Length of Hair" track
+click_drawn 600 83  # on the "Length of Hair" track
 first=$(sed -n 's/^length = //p' "$WORK/stdout" | tail -1)
 [ -n "$first" ] || fail "no length line after the click"
-xdotool key Right Right Right
-settle
+for _ in 1 2 3; do key_drawn Right; done
 for v in $(seq "$first" $((first + 3))); do printed "length = $v"; done
 
-click_at 560 128  # on the "Rest Angle" track
-xdotool key Left
-settle
+click_drawn 560 128  # on the "Rest Angle" track
+key_drawn Left
 angle=$(sed -n 's/^restAngle = //p' "$WORK/stdout" | tail -1)
 [ -n "$angle" ] || fail "no restAngle line"
 

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the real program under Xvfb: docs/plane.png, docs/sphere.png and
+# docs/torus.png, each the main window in Smooth mode with a good head of hair. `make screenshots` runs it.
+# Usage: scripts/screenshots.sh BUILD_FOLDER
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(realpath "${1:-$ROOT/build}")
+source "$ROOT/tests/e2e/lib.sh" "$BUILD/tresslow" "$BUILD/tests"
+
+# Keeps the main window of a fresh screenshot as docs/NAME.png: 256 colours, no time stamps, so that the
+# same program makes the same files.
+keep() {
+    shot "$1"
+    convert "$WORK/$1.png" -crop "${WW}x${WH}+${WX}+${WY}" +repage -strip -colors 256 "PNG8:$ROOT/docs/$1.png"
+    echo "docs/$1.png"
+}
+
+mkdir -p "$ROOT/docs"
+start_tresslow
+menu 3 4             # Model / Smooth
+click_at 510 182     # "Hairs" at its lowest, 1, then up to 10 with the keyboard
+for _ in $(seq 9); do key_drawn Right; done
+menu 3 1             # Model / Control Polygons
+keep plane
+menu 3 1             # Control Polygons off again
+click_drawn 805 183  # "Hairs" to 20
+menu 1 2             # Under Lying Shape / Sphere
+keep sphere
+menu 1 3             # Under Lying Shape / Torus
+keep torus
+close_tresslow
