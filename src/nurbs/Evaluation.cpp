@@ -3,8 +3,10 @@
 // Everything is single precision, in a fixed order of operations, so results are reproducible bit for bit.
 #include "nurbs/Evaluation.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,45 +34,61 @@ float dot(const Vec3& a, const Vec3& b) {
 constexpr float kVanishingRatioSquared = 1e-12f;
 constexpr Vec3 kFallbackNormal = {0.0f, 1.0f, 0.0f};
 
+// The kernels below take an order as a template argument where it is known at compile time (the strand
+// tubes are 3 x 4, the sphere and the torus 3 x 3), so that every loop over it unrolls; 0 stands for the
+// run-time order passed beside it. The operations and their order are the same either way.
+template <int Fixed>
+int orderOf(int order) {
+    return Fixed ? Fixed : order;
+}
+
+// A homogeneous point (x*w, y*w, z*w, w) in one register. Each lane of an operation on it does what the
+// scalar operation would on that component, so blends keep their results to the bit.
+typedef float Float4 __attribute__((vector_size(16)));
+
+Float4 load4(const float* p) {
+    Float4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
 // iso[m] = sum over l of nu[l]*P(l, m), isoDer[m] the same with dnu, all four components, where P(l, m) is
 // the control point l rows (rowStride floats each) and m points past `corner`.
-void blendControlRows(const float* __restrict corner, int rowStride, const float* __restrict nu,
-                      const float* __restrict dnu, int orderU, int orderV, float* __restrict iso,
-                      float* __restrict isoDer) {
+template <int OrderU, int OrderV>
+void blendControlRows(const float* corner, int rowStride, const float* nu, const float* dnu, int runOrderU,
+                      int runOrderV, float* iso, float* isoDer) {
+    const int orderU = orderOf<OrderU>(runOrderU), orderV = orderOf<OrderV>(runOrderV);
     for (int m = 0; m < orderV; ++m) {
-        const float* p = corner + 4 * m;
-        float* a = iso + 4 * m;
-        float* b = isoDer + 4 * m;
-        for (int c = 0; c < 4; ++c) {
-            a[c] = nu[0] * p[c];
-            b[c] = dnu[0] * p[c];
-        }
+        const Float4 p = load4(corner + 4 * m);
+        Float4 a = nu[0] * p;
+        Float4 b = dnu[0] * p;
         for (int l = 1; l < orderU; ++l) {
-            const float* q = p + l * rowStride;
-            for (int c = 0; c < 4; ++c) {
-                a[c] += nu[l] * q[c];
-                b[c] += dnu[l] * q[c];
-            }
+            const Float4 q = load4(corner + 4 * m + l * rowStride);
+            a += nu[l] * q;
+            b += dnu[l] * q;
         }
+        std::memcpy(iso + 4 * m, &a, sizeof a);
+        std::memcpy(isoDer + 4 * m, &b, sizeof b);
     }
 }
 
 // sum over m of weights[m]*rows[m], four components, summed in order of m.
-void blendRows(const float* __restrict rows, const float* __restrict weights, int order,
-               float* __restrict sum) {
-    for (int c = 0; c < 4; ++c) sum[c] = weights[0] * rows[c];
-    for (int m = 1; m < order; ++m)
-        for (int c = 0; c < 4; ++c) sum[c] += weights[m] * rows[4 * m + c];
+template <int Order>
+Float4 blendRows(const float* rows, const float* weights, int runOrder) {
+    const int order = orderOf<Order>(runOrder);
+    Float4 sum = weights[0] * load4(rows);
+    for (int m = 1; m < order; ++m) sum += weights[m] * load4(rows + 4 * m);
+    return sum;
 }
 
 // Cartesian derivative of X = S.xyz / S.w from the homogeneous one H: (H.xyz - H.w*X) / S.w, with f = 1/S.w.
-Vec3 projectDerivative(const float* h, const Vec3& x, float f) {
+Vec3 projectDerivative(const Float4& h, const Vec3& x, float f) {
     return {(h[0] - h[3] * x.x) * f, (h[1] - h[3] * x.y) * f, (h[2] - h[3] * x.z) * f};
 }
 
 // Second derivative d2X/dudv of X = S.xyz / S.w: differentiating S.xyz = X*w in u and then in v gives
 // Suv = Duv*w + Du*Sv.w + Dv*Su.w + X*Suv.w, solved here for Duv (f = 1/w).
-Vec3 mixedDerivative(const float* Suv, const float* Su, const float* Sv, const Vec3& x, const Vec3& du,
+Vec3 mixedDerivative(const Float4& Suv, const Float4& Su, const Float4& Sv, const Vec3& x, const Vec3& du,
                      const Vec3& dv, float f) {
     return {(Suv[0] - Su[3] * dv.x - Sv[3] * du.x - Suv[3] * x.x) * f,
             (Suv[1] - Su[3] * dv.y - Sv[3] * du.y - Suv[3] * x.y) * f,
@@ -88,33 +106,84 @@ Vec3 normalDirection(const Vec3& du, const Vec3& dv, MixedDerivative duv) {
     return cross(dv, du);
 }
 
-// n / |n| with the root taken in double; the fallback where n vanishes.
-Vec3 normalized(const Vec3& n) {
-    const float length2 = n.x * n.x + n.y * n.y + n.z * n.z;
-    if (!(length2 > 0.0f && length2 <= FLT_MAX)) return kFallbackNormal;
-    const float inverse = static_cast<float>(1.0 / std::sqrt(static_cast<double>(length2)));
-    return {n.x * inverse, n.y * inverse, n.z * inverse};
-}
+// Samples of a row evaluated together: their points and the directions of their normals, one array per
+// component, so that the normals are made unit in one loop that the compiler vectorises.
+constexpr int kChunk = 16;
+struct SampleChunk {
+    float x[kChunk], y[kChunk], z[kChunk];
+    float nx[kChunk], ny[kChunk], nz[kChunk];
+};
 
 // One sample of a row: the u-blended rows iso/isoDer of its v span and the sample's v values nv and
-// derivatives dnv give the point and the unit normal; s and t are its grid coordinates.
-SurfaceVertex evaluateSample(const float* iso, const float* isoDer, const float* nv, const float* dnv,
-                             int orderV, bool towardOrigin, float s, float t) {
-    float S[4], Su[4], Sv[4];
-    blendRows(iso, nv, orderV, S);
-    blendRows(isoDer, nv, orderV, Su);
-    blendRows(iso, dnv, orderV, Sv);
+// derivatives dnv give the point and the direction of the normal, not yet of unit length, into slot k.
+template <int OrderV>
+void pointAndDirection(const float* iso, const float* isoDer, const float* nv, const float* dnv, int orderV,
+                       SampleChunk& chunk, int k) {
+    const Float4 S = blendRows<OrderV>(iso, nv, orderV);
+    const Float4 Su = blendRows<OrderV>(isoDer, nv, orderV);
+    const Float4 Sv = blendRows<OrderV>(iso, dnv, orderV);
     const float f = 1.0f / S[3];
     const Vec3 x = {S[0] * f, S[1] * f, S[2] * f};
     const Vec3 du = projectDerivative(Su, x, f);
     const Vec3 dv = projectDerivative(Sv, x, f);
-    Vec3 n = normalized(normalDirection(du, dv, [&] {
-        float Suv[4];
-        blendRows(isoDer, dnv, orderV, Suv);
-        return mixedDerivative(Suv, Su, Sv, x, du, dv, f);
-    }));
-    if (towardOrigin && dot(n, x) > 0.0f) n = {-n.x, -n.y, -n.z};
-    return {x.x, x.y, x.z, n.x, n.y, n.z, s, t};
+    const Vec3 n = normalDirection(du, dv, [&] {
+        return mixedDerivative(blendRows<OrderV>(isoDer, dnv, orderV), Su, Sv, x, du, dv, f);
+    });
+    chunk.x[k] = x.x, chunk.y[k] = x.y, chunk.z[k] = x.z;
+    chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+}
+
+// n / |n| for the first `count` samples, with the root taken in double, and the fallback where n vanishes
+// (zero or not finite); then turned toward the origin where asked. The loop vectorises.
+void finishNormals(SampleChunk& chunk, int count, bool towardOrigin) {
+    for (int k = 0; k < count; ++k) {
+        const float nx = chunk.nx[k], ny = chunk.ny[k], nz = chunk.nz[k];
+        const float length2 = nx * nx + ny * ny + nz * nz;
+        const bool regular = length2 > 0.0f && length2 <= FLT_MAX;
+        const float inverse = static_cast<float>(1.0 / std::sqrt(static_cast<double>(length2)));
+        const float ux = regular ? nx * inverse : kFallbackNormal.x;
+        const float uy = regular ? ny * inverse : kFallbackNormal.y;
+        const float uz = regular ? nz * inverse : kFallbackNormal.z;
+        const bool flip = towardOrigin && ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
+        chunk.nx[k] = flip ? -ux : ux;
+        chunk.ny[k] = flip ? -uy : uy;
+        chunk.nz[k] = flip ? -uz : uz;
+    }
+}
+
+// Row i of the surface's grid into the ring slots of the given parity, kChunk samples at a time.
+template <int OrderU, int OrderV>
+void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
+    const int orderU = orderOf<OrderU>(surface.orderU), orderV = orderOf<OrderV>(surface.orderV);
+    const int r = surface.sampleSpanU[i];
+    const float* nu = surface.sampleBasisU + i * orderU;
+    const float* dnu = surface.sampleDerivU + i * orderU;
+    const float dt = 1.0f / surface.samplesV;
+    int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
+    float t = 0.0f;
+    SampleChunk chunk;
+    for (int first = 0; first <= surface.samplesV; first += kChunk) {
+        const int count = std::min(kChunk, surface.samplesV + 1 - first);
+        for (int k = 0; k < count; ++k) {
+            const int j = first + k;
+            const int q = surface.sampleSpanV[j];
+            if (q != cachedSpan) {
+                cachedSpan = q;
+                const float* corner = surface.controlPoints +
+                                      ((r - surface.degreeU) * surface.countV + (q - surface.degreeV)) * 4;
+                blendControlRows<OrderU, OrderV>(corner, surface.countV * 4, nu, dnu, orderU, orderV,
+                                                 surface.isoPoints, surface.isoDerivs);
+            }
+            pointAndDirection<OrderV>(surface.isoPoints, surface.isoDerivs, surface.sampleBasisV + j * orderV,
+                                      surface.sampleDerivV + j * orderV, orderV, chunk, k);
+        }
+        finishNormals(chunk, count, surface.normalsTowardOrigin);
+        for (int k = 0; k < count; ++k) {
+            surface.vertexRing[2 * (first + k) + parity] = {chunk.x[k],  chunk.y[k],  chunk.z[k], chunk.nx[k],
+                                                            chunk.ny[k], chunk.nz[k], s,          t};
+            t += dt;
+        }
+    }
 }
 
 }  // namespace
@@ -181,22 +250,7 @@ void NurbsSurface::computeSampleTables() {
 }
 
 void NurbsSurface::evaluateRow(int i, int parity, float s) {
-    const int r = sampleSpanU[i];
-    const float* nu = sampleBasisU + i * orderU;
-    const float* dnu = sampleDerivU + i * orderU;
-    const float dt = 1.0f / samplesV;
-    int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
-    float t = 0.0f;
-    for (int j = 0; j <= samplesV; ++j) {
-        const int q = sampleSpanV[j];
-        if (q != cachedSpan) {
-            cachedSpan = q;
-            const float* corner = controlPoints + ((r - degreeU) * countV + (q - degreeV)) * 4;
-            blendControlRows(corner, countV * 4, nu, dnu, orderU, orderV, isoPoints, isoDerivs);
-        }
-        vertexRing[2 * j + parity] =
-            evaluateSample(isoPoints, isoDerivs, sampleBasisV + j * orderV, sampleDerivV + j * orderV, orderV,
-                           normalsTowardOrigin, s, t);
-        t += dt;
-    }
+    if (orderU == 3 && orderV == 4) return evaluateRowOf<3, 4>(*this, i, parity, s);
+    if (orderU == 3 && orderV == 3) return evaluateRowOf<3, 3>(*this, i, parity, s);
+    evaluateRowOf<0, 0>(*this, i, parity, s);
 }
