@@ -74,25 +74,30 @@ void blendControlRows(const float* corner, int rowStride, const float* nu, const
 
 // sum over m of weights[m]*rows[m], four components, summed in order of m.
 template <int Order>
-Float4 blendRows(const float* rows, const float* weights, int runOrder) {
+void blendRows(const float* rows, const float* weights, int runOrder, float* sum) {
     const int order = orderOf<Order>(runOrder);
-    Float4 sum = weights[0] * load4(rows);
-    for (int m = 1; m < order; ++m) sum += weights[m] * load4(rows + 4 * m);
-    return sum;
+    Float4 total = weights[0] * load4(rows);
+    for (int m = 1; m < order; ++m) total += weights[m] * load4(rows + 4 * m);
+    std::memcpy(sum, &total, sizeof total);
 }
 
 // Cartesian derivative of X = S.xyz / S.w from the homogeneous one H: (H.xyz - H.w*X) / S.w, with f = 1/S.w.
-Vec3 projectDerivative(const Float4& h, const Vec3& x, float f) {
+Vec3 projectDerivative(const float* h, const Vec3& x, float f) {
     return {(h[0] - h[3] * x.x) * f, (h[1] - h[3] * x.y) * f, (h[2] - h[3] * x.z) * f};
 }
 
 // Second derivative d2X/dudv of X = S.xyz / S.w: differentiating S.xyz = X*w in u and then in v gives
 // Suv = Duv*w + Du*Sv.w + Dv*Su.w + X*Suv.w, solved here for Duv (f = 1/w).
-Vec3 mixedDerivative(const Float4& Suv, const Float4& Su, const Float4& Sv, const Vec3& x, const Vec3& du,
+Vec3 mixedDerivative(const float* Suv, const float* Su, const float* Sv, const Vec3& x, const Vec3& du,
                      const Vec3& dv, float f) {
     return {(Suv[0] - Su[3] * dv.x - Sv[3] * du.x - Suv[3] * x.x) * f,
             (Suv[1] - Su[3] * dv.y - Sv[3] * du.y - Suv[3] * x.y) * f,
             (Suv[2] - Su[3] * dv.z - Sv[3] * du.z - Suv[3] * x.z) * f};
+}
+
+// A derivative whose squared length a2 is below 1e-12 of the other's b2 is rounding noise around a zero.
+bool vanishesAgainst(float a2, float b2) {
+    return a2 <= kVanishingRatioSquared * b2;
 }
 
 // Dv x Du. Where a whole row (column) of control points collapses to one point, Dv (Du) vanishes along it
@@ -101,40 +106,49 @@ template <typename MixedDerivative>
 Vec3 normalDirection(const Vec3& du, const Vec3& dv, MixedDerivative duv) {
     const float du2 = dot(du, du);
     const float dv2 = dot(dv, dv);
-    if (dv2 <= kVanishingRatioSquared * du2) return cross(duv(), du);
-    if (du2 <= kVanishingRatioSquared * dv2) return cross(dv, duv());
+    if (vanishesAgainst(dv2, du2)) return cross(duv(), du);
+    if (vanishesAgainst(du2, dv2)) return cross(dv, duv());
     return cross(dv, du);
 }
 
-// Samples of a row evaluated together: their points and the directions of their normals, one array per
-// component, so that the normals are made unit in one loop that the compiler vectorises.
-constexpr int kChunk = 16;
-struct SampleChunk {
-    float x[kChunk], y[kChunk], z[kChunk];
-    float nx[kChunk], ny[kChunk], nz[kChunk];
+// The point X = S.xyz / S.w of a sample and its derivatives in u and v, from the homogeneous sums.
+struct Projection {
+    float f;  // 1 / S.w
+    Vec3 x, du, dv;
 };
 
-// One sample of a row: the u-blended rows iso/isoDer of its v span and the sample's v values nv and
-// derivatives dnv give the point and the direction of the normal, not yet of unit length, into slot k.
-template <int OrderV>
-void pointAndDirection(const float* iso, const float* isoDer, const float* nv, const float* dnv, int orderV,
-                       SampleChunk& chunk, int k) {
-    const Float4 S = blendRows<OrderV>(iso, nv, orderV);
-    const Float4 Su = blendRows<OrderV>(isoDer, nv, orderV);
-    const Float4 Sv = blendRows<OrderV>(iso, dnv, orderV);
+Projection project(const float* S, const float* Su, const float* Sv) {
     const float f = 1.0f / S[3];
     const Vec3 x = {S[0] * f, S[1] * f, S[2] * f};
-    const Vec3 du = projectDerivative(Su, x, f);
-    const Vec3 dv = projectDerivative(Sv, x, f);
-    const Vec3 n = normalDirection(du, dv, [&] {
-        return mixedDerivative(blendRows<OrderV>(isoDer, dnv, orderV), Su, Sv, x, du, dv, f);
-    });
-    chunk.x[k] = x.x, chunk.y[k] = x.y, chunk.z[k] = x.z;
-    chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+    return {f, x, projectDerivative(Su, x, f), projectDerivative(Sv, x, f)};
+}
+
+// Samples of a row evaluated together. Their homogeneous sums are blended sample by sample (the u blend
+// changes with the v span); points, normals and unit normals then follow in loops over the chunk that the
+// compiler vectorises, one sample per lane, each lane doing what the scalar code would.
+constexpr int kChunk = 16;
+struct SampleChunk {
+    float S[kChunk][4], Su[kChunk][4], Sv[kChunk][4];  // the homogeneous point and its u and v derivatives
+    float x[kChunk], y[kChunk], z[kChunk];
+    float nx[kChunk], ny[kChunk], nz[kChunk];  // Dv x Du, unit once finishNormals has run
+    int limit[kChunk];                         // a derivative vanishes: the normal needs normalDirection
+};
+
+// The points and the normal directions Dv x Du of the first `count` samples.
+void pointsAndDirections(SampleChunk& chunk, int count) {
+    for (int k = 0; k < count; ++k) {
+        const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+        const Vec3 n = cross(p.dv, p.du);
+        const float du2 = dot(p.du, p.du);
+        const float dv2 = dot(p.dv, p.dv);
+        chunk.x[k] = p.x.x, chunk.y[k] = p.x.y, chunk.z[k] = p.x.z;
+        chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+        chunk.limit[k] = vanishesAgainst(dv2, du2) | vanishesAgainst(du2, dv2);
+    }
 }
 
 // n / |n| for the first `count` samples, with the root taken in double, and the fallback where n vanishes
-// (zero or not finite); then turned toward the origin where asked. The loop vectorises.
+// (zero or not finite); then turned toward the origin where asked.
 void finishNormals(SampleChunk& chunk, int count, bool towardOrigin) {
     for (int k = 0; k < count; ++k) {
         const float nx = chunk.nx[k], ny = chunk.ny[k], nz = chunk.nz[k];
@@ -158,24 +172,42 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
     const int r = surface.sampleSpanU[i];
     const float* nu = surface.sampleBasisU + i * orderU;
     const float* dnu = surface.sampleDerivU + i * orderU;
-    const float dt = 1.0f / surface.samplesV;
+    const float* iso = surface.isoPoints;
+    const float* isoDer = surface.isoDerivs;
     int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
+    auto blendSpan = [&](int j) {
+        const int q = surface.sampleSpanV[j];
+        if (q == cachedSpan) return;
+        cachedSpan = q;
+        const float* corner =
+            surface.controlPoints + ((r - surface.degreeU) * surface.countV + (q - surface.degreeV)) * 4;
+        blendControlRows<OrderU, OrderV>(corner, surface.countV * 4, nu, dnu, orderU, orderV,
+                                         surface.isoPoints, surface.isoDerivs);
+    };
+    const float dt = 1.0f / surface.samplesV;
     float t = 0.0f;
     SampleChunk chunk;
     for (int first = 0; first <= surface.samplesV; first += kChunk) {
         const int count = std::min(kChunk, surface.samplesV + 1 - first);
         for (int k = 0; k < count; ++k) {
-            const int j = first + k;
-            const int q = surface.sampleSpanV[j];
-            if (q != cachedSpan) {
-                cachedSpan = q;
-                const float* corner = surface.controlPoints +
-                                      ((r - surface.degreeU) * surface.countV + (q - surface.degreeV)) * 4;
-                blendControlRows<OrderU, OrderV>(corner, surface.countV * 4, nu, dnu, orderU, orderV,
-                                                 surface.isoPoints, surface.isoDerivs);
-            }
-            pointAndDirection<OrderV>(surface.isoPoints, surface.isoDerivs, surface.sampleBasisV + j * orderV,
-                                      surface.sampleDerivV + j * orderV, orderV, chunk, k);
+            const float* nv = surface.sampleBasisV + (first + k) * orderV;
+            const float* dnv = surface.sampleDerivV + (first + k) * orderV;
+            blendSpan(first + k);
+            blendRows<OrderV>(iso, nv, orderV, chunk.S[k]);
+            blendRows<OrderV>(isoDer, nv, orderV, chunk.Su[k]);
+            blendRows<OrderV>(iso, dnv, orderV, chunk.Sv[k]);
+        }
+        pointsAndDirections(chunk, count);
+        for (int k = 0; k < count; ++k) {
+            if (!chunk.limit[k]) continue;
+            blendSpan(first + k);
+            const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+            const Vec3 n = normalDirection(p.du, p.dv, [&] {
+                float Suv[4];
+                blendRows<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, Suv);
+                return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
+            });
+            chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
         }
         finishNormals(chunk, count, surface.normalsTowardOrigin);
         for (int k = 0; k < count; ++k) {

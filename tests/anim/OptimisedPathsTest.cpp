@@ -165,8 +165,10 @@ TEST(OptimisedPaths, RepeatedSetupEqualsAFreshOne) {
     }
 }
 
-// Rational nets of every order combination from 1 to 4 (specialised or not), the sphere at its poles and
-// the inward-facing shapes: the row evaluation equals the plain one, and again when evaluated twice.
+// Rational nets of every order combination from 1 to 4 (specialised or not; rows of one or more chunks),
+// the sphere at its poles (both limit normals: collapsed rows and, transposed, collapsed columns), the
+// inward-facing shapes and a net collapsed to a point: the row evaluation equals the plain one, and again
+// when evaluated twice.
 TEST(OptimisedPaths, RowEvaluationOfAnyOrderMatchesThePlainOne) {
     for (int degreeU = 0; degreeU <= 3; ++degreeU) {
         for (int degreeV = 0; degreeV <= 3; ++degreeV) {
@@ -176,12 +178,13 @@ TEST(OptimisedPaths, RowEvaluationOfAnyOrderMatchesThePlainOne) {
             const std::vector<float> knotsU = clampedKnots(countU, degreeU),
                                      knotsV = clampedKnots(countV, degreeV);
             NurbsSurface surface;
-            surface.setup(degreeU, degreeV, countU, countV, net.data(), knotsU.data(), knotsV.data(), 9, 13);
+            surface.setup(degreeU, degreeV, countU, countV, net.data(), knotsU.data(), knotsV.data(), 9,
+                          13 + 8 * degreeV);
             expectGridMatchesReference(surface);
             expectGridMatchesReference(surface);
         }
     }
-    for (const RevolutionNet& net : {sphereNet(), torusNet()}) {
+    for (const RevolutionNet& net : {sphereNet(), transposed(sphereNet()), torusNet()}) {
         for (int samples : {4, 20}) {
             NurbsSurface shape;
             setUpRevolution(shape, net, samples);
@@ -189,5 +192,14 @@ TEST(OptimisedPaths, RowEvaluationOfAnyOrderMatchesThePlainOne) {
             shape.normalsTowardOrigin = true;
             expectGridMatchesReference(shape);
         }
+    }
+    for (int degreeU : {1, 2}) {  // a net collapsed to one point: every normal is the fallback
+        const std::vector<float> point = scrambledNet(1, 3), knotsU = clampedKnots(8, degreeU),
+                                 knotsV = clampedKnots(9, 3);
+        std::vector<float> net;
+        for (int k = 0; k < 72; ++k) net.insert(net.end(), point.begin(), point.end());
+        NurbsSurface collapsed;
+        collapsed.setup(degreeU, 3, 8, 9, net.data(), knotsU.data(), knotsV.data(), 10, 10);
+        expectGridMatchesReference(collapsed);
     }
 }
