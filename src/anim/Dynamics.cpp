@@ -127,21 +127,24 @@ void accumulateSpringForces(HairPoint* points, const HairSpring* springs, int sp
     addSpringForces(points, springs, springCount, pointCount, terms);
 }
 
+// force / 1 is force to the bit, so the mass of every grown point spares the divisions.
 void computePointDerivatives(const HairPoint* points, int count, float* derivatives) {
     for (int i = 0; i < count; ++i) {
         const HairPoint& point = points[i];
         float* derivative = &derivatives[i * kDerivativesPerPoint];
         const bool immovable = point.mass == 0.0f;
+        const bool unitMass = point.mass == 1.0f;
         for (int c = 0; c < 3; ++c) {
             derivative[c] = immovable ? 0.0f : point.velocity[c];
-            derivative[3 + c] = immovable ? 0.0f : point.force[c] / point.mass;
+            derivative[3 + c] = immovable ? 0.0f : unitMass ? point.force[c] : point.force[c] / point.mass;
         }
     }
 }
 
 // h and a derivative are floats, so dt * derivative is exact in double for dt = h or h/2: the half step's
 // (h * derivative) / 2 and the full step's h * derivative each round once, when added and stored.
-void advancePoints(HairPoint* points, const HairPoint* from, const float* derivatives, int count, double dt) {
+void advancePoints(HairPoint* __restrict points, const HairPoint* __restrict from,
+                   const float* __restrict derivatives, int count, double dt) {
     for (int i = 0; i < count; ++i) {
         const float* derivative = &derivatives[i * kDerivativesPerPoint];
         for (int c = 0; c < 3; ++c) {
