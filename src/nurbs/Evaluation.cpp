@@ -134,7 +134,8 @@ struct SampleChunk {
     int limit[kChunk];                         // a derivative vanishes: the normal needs normalDirection
 };
 
-// The points and the normal directions Dv x Du of the first `count` samples.
+// The points and the normal directions Dv x Du of the first `count` samples, marking those whose normal
+// takes a limit direction instead (| rather than ||: no branch in the loop).
 void pointsAndDirections(SampleChunk& chunk, int count) {
     for (int k = 0; k < count; ++k) {
         const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
@@ -145,6 +146,19 @@ void pointsAndDirections(SampleChunk& chunk, int count) {
         chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
         chunk.limit[k] = vanishesAgainst(dv2, du2) | vanishesAgainst(du2, dv2);
     }
+}
+
+// The normal direction of marked sample k through normalDirection, with its mixed derivative blended from
+// isoDer, the u blend of its span, and dnv, its v derivatives.
+template <int OrderV>
+void limitDirection(const float* isoDer, const float* dnv, int orderV, SampleChunk& chunk, int k) {
+    const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+    const Vec3 n = normalDirection(p.du, p.dv, [&] {
+        float Suv[4];
+        blendRows<OrderV>(isoDer, dnv, orderV, Suv);
+        return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
+    });
+    chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
 }
 
 // n / |n| for the first `count` samples, with the root taken in double, and the fallback where n vanishes
@@ -201,13 +215,7 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
         for (int k = 0; k < count; ++k) {
             if (!chunk.limit[k]) continue;
             blendSpan(first + k);
-            const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
-            const Vec3 n = normalDirection(p.du, p.dv, [&] {
-                float Suv[4];
-                blendRows<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, Suv);
-                return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
-            });
-            chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+            limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, chunk, k);
         }
         finishNormals(chunk, count, surface.normalsTowardOrigin);
         for (int k = 0; k < count; ++k) {

@@ -1,5 +1,5 @@
 // The plain forms of the hot paths, kept as the reference that the optimised code must match bit for bit:
-// the midpoint step written straight from its description, the tube net of a strand, and the row
+// the midpoint step written out plainly, the tube net of a strand, and the row
 // evaluation of a surface blending every sample with loops over the run-time orders.
 #pragma once
 
