@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/HairModel.h"
 
@@ -20,6 +21,14 @@ void applyExternalForces(HairPoint* points, int count, float wind, float gravity
 }
 
 namespace {
+
+// Scratch that lives from one step to the next: it only grows, so a frame allocates nothing once the
+// largest hair has been stepped. Single-threaded, like the whole dynamics.
+template <typename T>
+T* growOnly(std::vector<T>& buffer, size_t count) {
+    if (buffer.size() < count) buffer.resize(count);
+    return buffer.data();
+}
 
 // The outer end moves, pinned or not, so that no coordinate of the two ends stays equal (up to rounding
 // far from the origin).
@@ -64,21 +73,24 @@ void accumulateSpringForces(HairPoint* points, const HairSpring* springs, int sp
     }
 }
 
+// force / 1 is force to the bit, so the mass of every grown point spares the divisions.
 void computePointDerivatives(const HairPoint* points, int count, float* derivatives) {
     for (int i = 0; i < count; ++i) {
         const HairPoint& point = points[i];
         float* derivative = &derivatives[i * kDerivativesPerPoint];
         const bool immovable = point.mass == 0.0f;
+        const bool unitMass = point.mass == 1.0f;
         for (int c = 0; c < 3; ++c) {
             derivative[c] = immovable ? 0.0f : point.velocity[c];
-            derivative[3 + c] = immovable ? 0.0f : point.force[c] / point.mass;
+            derivative[3 + c] = immovable ? 0.0f : unitMass ? point.force[c] : point.force[c] / point.mass;
         }
     }
 }
 
 // h and a derivative are floats, so dt * derivative is exact in double for dt = h or h/2: the half step's
 // (h * derivative) / 2 and the full step's h * derivative each round once, when added and stored.
-void advancePoints(HairPoint* points, const HairPoint* from, const float* derivatives, int count, double dt) {
+void advancePoints(HairPoint* __restrict points, const HairPoint* __restrict from,
+                   const float* __restrict derivatives, int count, double dt) {
     for (int i = 0; i < count; ++i) {
         const float* derivative = &derivatives[i * kDerivativesPerPoint];
         for (int c = 0; c < 3; ++c) {
@@ -99,10 +111,13 @@ void HairModel::stepFrame() {
 
 // Explicit midpoint: derivatives at the current state, a half step to the midpoint, derivatives there,
 // then a full step from the state saved before the half step (which keeps the first evaluation's nudges).
+// The scratch of a step outlives it (grow-only), but pointDerivatives points to it only while the step runs.
 void HairModel::dynamicsStep() {
+    static std::vector<float> derivativeScratch;
+    static std::vector<HairPoint> savedScratch;
     const int count = livePointCount();
-    pointDerivatives = new float[count * kDerivativesPerPoint];
-    HairPoint* savedPoints = new HairPoint[count];
+    pointDerivatives = growOnly(derivativeScratch, count * kDerivativesPerPoint);
+    HairPoint* savedPoints = growOnly(savedScratch, count);
 
     computeForces();
     computeDerivatives();
@@ -112,8 +127,6 @@ void HairModel::dynamicsStep() {
     computeDerivatives();
     advancePoints(hairPoints, savedPoints, pointDerivatives, count, kTimeStep);
 
-    delete[] savedPoints;
-    delete[] pointDerivatives;
     pointDerivatives = nullptr;
 }
 

@@ -20,5 +20,6 @@ void accumulateSpringForces(HairPoint* points, const HairSpring* springs, int sp
                             float springConstant, float damping);
 // A point of mass 0 is immovable: both its derivatives are 0.
 void computePointDerivatives(const HairPoint* points, int count, float* derivatives);
-// position = from.position + dt * (dx, dy, dz), velocity = from.velocity + dt * (dvx, dvy, dvz).
+// position = from.position + dt * (dx, dy, dz), velocity = from.velocity + dt * (dvx, dvy, dvz). The three
+// arrays do not overlap.
 void advancePoints(HairPoint* points, const HairPoint* from, const float* derivatives, int count, double dt);

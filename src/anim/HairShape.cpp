@@ -47,7 +47,7 @@ void HairModel::updateHairShape() {
     float* grid = new float[kPointsPerStrand * kRingPoints * 4];
     for (int s = 0; s < liveStrandCount(); s++) {
         fillStrandGrid(s, ring, grid);
-        strandSurfaces[s].release();
+        // No release first: a tube already set up keeps its tables and only takes the new net.
         strandSurfaces[s].setup(2, 3, kPointsPerStrand, kRingPoints, grid, kKnotsU, kKnotsV, 10, 10);
     }
     delete[] grid;

@@ -3,8 +3,10 @@
 // Everything is single precision, in a fixed order of operations, so results are reproducible bit for bit.
 #include "nurbs/Evaluation.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,35 +34,51 @@ float dot(const Vec3& a, const Vec3& b) {
 constexpr float kVanishingRatioSquared = 1e-12f;
 constexpr Vec3 kFallbackNormal = {0.0f, 1.0f, 0.0f};
 
+// The kernels below take an order as a template argument where it is known at compile time (the strand
+// tubes are 3 x 4, the sphere and the torus 3 x 3), so that every loop over it unrolls; 0 stands for the
+// run-time order passed beside it. The operations and their order are the same either way.
+template <int Fixed>
+int orderOf(int order) {
+    return Fixed ? Fixed : order;
+}
+
+// A homogeneous point (x*w, y*w, z*w, w) in one register. Each lane of an operation on it does what the
+// scalar operation would on that component, so blends keep their results to the bit.
+typedef float Float4 __attribute__((vector_size(16)));
+
+Float4 load4(const float* p) {
+    Float4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
 // iso[m] = sum over l of nu[l]*P(l, m), isoDer[m] the same with dnu, all four components, where P(l, m) is
 // the control point l rows (rowStride floats each) and m points past `corner`.
-void blendControlRows(const float* __restrict corner, int rowStride, const float* __restrict nu,
-                      const float* __restrict dnu, int orderU, int orderV, float* __restrict iso,
-                      float* __restrict isoDer) {
+template <int OrderU, int OrderV>
+void blendControlRows(const float* corner, int rowStride, const float* nu, const float* dnu, int runOrderU,
+                      int runOrderV, float* iso, float* isoDer) {
+    const int orderU = orderOf<OrderU>(runOrderU), orderV = orderOf<OrderV>(runOrderV);
     for (int m = 0; m < orderV; ++m) {
-        const float* p = corner + 4 * m;
-        float* a = iso + 4 * m;
-        float* b = isoDer + 4 * m;
-        for (int c = 0; c < 4; ++c) {
-            a[c] = nu[0] * p[c];
-            b[c] = dnu[0] * p[c];
-        }
+        const Float4 p = load4(corner + 4 * m);
+        Float4 a = nu[0] * p;
+        Float4 b = dnu[0] * p;
         for (int l = 1; l < orderU; ++l) {
-            const float* q = p + l * rowStride;
-            for (int c = 0; c < 4; ++c) {
-                a[c] += nu[l] * q[c];
-                b[c] += dnu[l] * q[c];
-            }
+            const Float4 q = load4(corner + 4 * m + l * rowStride);
+            a += nu[l] * q;
+            b += dnu[l] * q;
         }
+        std::memcpy(iso + 4 * m, &a, sizeof a);
+        std::memcpy(isoDer + 4 * m, &b, sizeof b);
     }
 }
 
 // sum over m of weights[m]*rows[m], four components, summed in order of m.
-void blendRows(const float* __restrict rows, const float* __restrict weights, int order,
-               float* __restrict sum) {
-    for (int c = 0; c < 4; ++c) sum[c] = weights[0] * rows[c];
-    for (int m = 1; m < order; ++m)
-        for (int c = 0; c < 4; ++c) sum[c] += weights[m] * rows[4 * m + c];
+template <int Order>
+void blendRows(const float* rows, const float* weights, int runOrder, float* sum) {
+    const int order = orderOf<Order>(runOrder);
+    Float4 total = weights[0] * load4(rows);
+    for (int m = 1; m < order; ++m) total += weights[m] * load4(rows + 4 * m);
+    std::memcpy(sum, &total, sizeof total);
 }
 
 // Cartesian derivative of X = S.xyz / S.w from the homogeneous one H: (H.xyz - H.w*X) / S.w, with f = 1/S.w.
@@ -77,44 +95,135 @@ Vec3 mixedDerivative(const float* Suv, const float* Su, const float* Sv, const V
             (Suv[2] - Su[3] * dv.z - Sv[3] * du.z - Suv[3] * x.z) * f};
 }
 
+// A derivative whose squared length a2 is below 1e-12 of the other's b2 is rounding noise around a zero.
+bool vanishesAgainst(float a2, float b2) {
+    return a2 <= kVanishingRatioSquared * b2;
+}
+
 // Dv x Du. Where a whole row (column) of control points collapses to one point, Dv (Du) vanishes along it
 // and near it Dv ~ (u - u0)*Duv (Du ~ (v - v0)*Duv), so Duv x Du (Dv x Duv) gives the limit direction.
 template <typename MixedDerivative>
 Vec3 normalDirection(const Vec3& du, const Vec3& dv, MixedDerivative duv) {
     const float du2 = dot(du, du);
     const float dv2 = dot(dv, dv);
-    if (dv2 <= kVanishingRatioSquared * du2) return cross(duv(), du);
-    if (du2 <= kVanishingRatioSquared * dv2) return cross(dv, duv());
+    if (vanishesAgainst(dv2, du2)) return cross(duv(), du);
+    if (vanishesAgainst(du2, dv2)) return cross(dv, duv());
     return cross(dv, du);
 }
 
-// n / |n| with the root taken in double; the fallback where n vanishes.
-Vec3 normalized(const Vec3& n) {
-    const float length2 = n.x * n.x + n.y * n.y + n.z * n.z;
-    if (!(length2 > 0.0f && length2 <= FLT_MAX)) return kFallbackNormal;
-    const float inverse = static_cast<float>(1.0 / std::sqrt(static_cast<double>(length2)));
-    return {n.x * inverse, n.y * inverse, n.z * inverse};
-}
+// The point X = S.xyz / S.w of a sample and its derivatives in u and v, from the homogeneous sums.
+struct Projection {
+    float f;  // 1 / S.w
+    Vec3 x, du, dv;
+};
 
-// One sample of a row: the u-blended rows iso/isoDer of its v span and the sample's v values nv and
-// derivatives dnv give the point and the unit normal; s and t are its grid coordinates.
-SurfaceVertex evaluateSample(const float* iso, const float* isoDer, const float* nv, const float* dnv,
-                             int orderV, bool towardOrigin, float s, float t) {
-    float S[4], Su[4], Sv[4];
-    blendRows(iso, nv, orderV, S);
-    blendRows(isoDer, nv, orderV, Su);
-    blendRows(iso, dnv, orderV, Sv);
+Projection project(const float* S, const float* Su, const float* Sv) {
     const float f = 1.0f / S[3];
     const Vec3 x = {S[0] * f, S[1] * f, S[2] * f};
-    const Vec3 du = projectDerivative(Su, x, f);
-    const Vec3 dv = projectDerivative(Sv, x, f);
-    Vec3 n = normalized(normalDirection(du, dv, [&] {
+    return {f, x, projectDerivative(Su, x, f), projectDerivative(Sv, x, f)};
+}
+
+// Samples of a row evaluated together. Their homogeneous sums are blended sample by sample (the u blend
+// changes with the v span); points, normals and unit normals then follow in loops over the chunk that the
+// compiler vectorises, one sample per lane, each lane doing what the scalar code would.
+constexpr int kChunk = 16;
+struct SampleChunk {
+    float S[kChunk][4], Su[kChunk][4], Sv[kChunk][4];  // the homogeneous point and its u and v derivatives
+    float x[kChunk], y[kChunk], z[kChunk];
+    float nx[kChunk], ny[kChunk], nz[kChunk];  // Dv x Du, unit once finishNormals has run
+    int limit[kChunk];                         // a derivative vanishes: the normal needs normalDirection
+};
+
+// The points and the normal directions Dv x Du of the first `count` samples, marking those whose normal
+// takes a limit direction instead (| rather than ||: no branch in the loop).
+void pointsAndDirections(SampleChunk& chunk, int count) {
+    for (int k = 0; k < count; ++k) {
+        const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+        const Vec3 n = cross(p.dv, p.du);
+        const float du2 = dot(p.du, p.du);
+        const float dv2 = dot(p.dv, p.dv);
+        chunk.x[k] = p.x.x, chunk.y[k] = p.x.y, chunk.z[k] = p.x.z;
+        chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+        chunk.limit[k] = vanishesAgainst(dv2, du2) | vanishesAgainst(du2, dv2);
+    }
+}
+
+// The normal direction of marked sample k through normalDirection, with its mixed derivative blended from
+// isoDer, the u blend of its span, and dnv, its v derivatives.
+template <int OrderV>
+void limitDirection(const float* isoDer, const float* dnv, int orderV, SampleChunk& chunk, int k) {
+    const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+    const Vec3 n = normalDirection(p.du, p.dv, [&] {
         float Suv[4];
-        blendRows(isoDer, dnv, orderV, Suv);
-        return mixedDerivative(Suv, Su, Sv, x, du, dv, f);
-    }));
-    if (towardOrigin && dot(n, x) > 0.0f) n = {-n.x, -n.y, -n.z};
-    return {x.x, x.y, x.z, n.x, n.y, n.z, s, t};
+        blendRows<OrderV>(isoDer, dnv, orderV, Suv);
+        return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
+    });
+    chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
+}
+
+// n / |n| for the first `count` samples, with the root taken in double, and the fallback where n vanishes
+// (zero or not finite); then turned toward the origin where asked.
+void finishNormals(SampleChunk& chunk, int count, bool towardOrigin) {
+    for (int k = 0; k < count; ++k) {
+        const float nx = chunk.nx[k], ny = chunk.ny[k], nz = chunk.nz[k];
+        const float length2 = nx * nx + ny * ny + nz * nz;
+        const bool regular = length2 > 0.0f && length2 <= FLT_MAX;
+        const float inverse = static_cast<float>(1.0 / std::sqrt(static_cast<double>(length2)));
+        const float ux = regular ? nx * inverse : kFallbackNormal.x;
+        const float uy = regular ? ny * inverse : kFallbackNormal.y;
+        const float uz = regular ? nz * inverse : kFallbackNormal.z;
+        const bool flip = towardOrigin && ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
+        chunk.nx[k] = flip ? -ux : ux;
+        chunk.ny[k] = flip ? -uy : uy;
+        chunk.nz[k] = flip ? -uz : uz;
+    }
+}
+
+// Row i of the surface's grid into the ring slots of the given parity, kChunk samples at a time.
+template <int OrderU, int OrderV>
+void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
+    const int orderU = orderOf<OrderU>(surface.orderU), orderV = orderOf<OrderV>(surface.orderV);
+    const int r = surface.sampleSpanU[i];
+    const float* nu = surface.sampleBasisU + i * orderU;
+    const float* dnu = surface.sampleDerivU + i * orderU;
+    const float* iso = surface.isoPoints;
+    const float* isoDer = surface.isoDerivs;
+    int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
+    auto blendSpan = [&](int j) {
+        const int q = surface.sampleSpanV[j];
+        if (q == cachedSpan) return;
+        cachedSpan = q;
+        const float* corner =
+            surface.controlPoints + ((r - surface.degreeU) * surface.countV + (q - surface.degreeV)) * 4;
+        blendControlRows<OrderU, OrderV>(corner, surface.countV * 4, nu, dnu, orderU, orderV,
+                                         surface.isoPoints, surface.isoDerivs);
+    };
+    const float dt = 1.0f / surface.samplesV;
+    float t = 0.0f;
+    SampleChunk chunk;
+    for (int first = 0; first <= surface.samplesV; first += kChunk) {
+        const int count = std::min(kChunk, surface.samplesV + 1 - first);
+        for (int k = 0; k < count; ++k) {
+            const float* nv = surface.sampleBasisV + (first + k) * orderV;
+            const float* dnv = surface.sampleDerivV + (first + k) * orderV;
+            blendSpan(first + k);
+            blendRows<OrderV>(iso, nv, orderV, chunk.S[k]);
+            blendRows<OrderV>(isoDer, nv, orderV, chunk.Su[k]);
+            blendRows<OrderV>(iso, dnv, orderV, chunk.Sv[k]);
+        }
+        pointsAndDirections(chunk, count);
+        for (int k = 0; k < count; ++k) {
+            if (!chunk.limit[k]) continue;
+            blendSpan(first + k);
+            limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, chunk, k);
+        }
+        finishNormals(chunk, count, surface.normalsTowardOrigin);
+        for (int k = 0; k < count; ++k) {
+            surface.vertexRing[2 * (first + k) + parity] = {chunk.x[k],  chunk.y[k],  chunk.z[k], chunk.nx[k],
+                                                            chunk.ny[k], chunk.nz[k], s,          t};
+            t += dt;
+        }
+    }
 }
 
 }  // namespace
@@ -181,22 +290,7 @@ void NurbsSurface::computeSampleTables() {
 }
 
 void NurbsSurface::evaluateRow(int i, int parity, float s) {
-    const int r = sampleSpanU[i];
-    const float* nu = sampleBasisU + i * orderU;
-    const float* dnu = sampleDerivU + i * orderU;
-    const float dt = 1.0f / samplesV;
-    int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
-    float t = 0.0f;
-    for (int j = 0; j <= samplesV; ++j) {
-        const int q = sampleSpanV[j];
-        if (q != cachedSpan) {
-            cachedSpan = q;
-            const float* corner = controlPoints + ((r - degreeU) * countV + (q - degreeV)) * 4;
-            blendControlRows(corner, countV * 4, nu, dnu, orderU, orderV, isoPoints, isoDerivs);
-        }
-        vertexRing[2 * j + parity] =
-            evaluateSample(isoPoints, isoDerivs, sampleBasisV + j * orderV, sampleDerivV + j * orderV, orderV,
-                           normalsTowardOrigin, s, t);
-        t += dt;
-    }
+    if (orderU == 3 && orderV == 4) return evaluateRowOf<3, 4>(*this, i, parity, s);
+    if (orderU == 3 && orderV == 3) return evaluateRowOf<3, 3>(*this, i, parity, s);
+    evaluateRowOf<0, 0>(*this, i, parity, s);
 }

@@ -3,6 +3,7 @@
 #include "nurbs/NurbsSurface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -40,8 +41,26 @@ void NurbsSurface::release() {
     freeArray(sampleSpanV);
 }
 
+bool NurbsSurface::hasLayout(int newDegreeU, int newDegreeV, int newCountU, int newCountV,
+                             const float* newKnotsU, const float* newKnotsV, int newSamplesU,
+                             int newSamplesV) const {
+    // Knots compare as bits: a zero of the other sign could change the sign of a zero coefficient.
+    return isSetUp() && degreeU == newDegreeU && degreeV == newDegreeV && countU == newCountU &&
+           countV == newCountV && samplesU == newSamplesU && samplesV == newSamplesV &&
+           std::memcmp(knotsU, newKnotsU, knotCountU * sizeof(float)) == 0 &&
+           std::memcmp(knotsV, newKnotsV, knotCountV * sizeof(float)) == 0;
+}
+
 int NurbsSurface::setup(int newDegreeU, int newDegreeV, int newCountU, int newCountV, const float* points,
                         const float* newKnotsU, const float* newKnotsV, int newSamplesU, int newSamplesV) {
+    // The tables depend only on degrees, counts, knots and samples: the same layout again (every strand
+    // tube on every frame) keeps them and takes the new points, with the same result as a full rebuild.
+    if (hasLayout(newDegreeU, newDegreeV, newCountU, newCountV, newKnotsU, newKnotsV, newSamplesU,
+                  newSamplesV)) {
+        std::copy(points, points + countU * countV * 4, controlPoints);
+        normalsTowardOrigin = false;
+        return 0;
+    }
     release();
     degreeU = newDegreeU;
     degreeV = newDegreeV;

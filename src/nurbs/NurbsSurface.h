@@ -20,10 +20,14 @@ public:
     // Frees every array and nulls its pointer; the integer fields keep their values.
     void release();
     // Copies the net (countU*countV homogeneous points x*w, y*w, z*w, w, u-major) and both knot vectors,
-    // and builds every table for a grid of samplesU x samplesV intervals. Always returns 0.
+    // and builds every table for a grid of samplesU x samplesV intervals. Always returns 0. On a surface
+    // that is set up with the same degrees, counts, knots and samples it only copies the net.
     int setup(int degreeU, int degreeV, int countU, int countV, const float* points, const float* knotsU,
               const float* knotsV, int samplesU, int samplesV);
     void setSampling(int samplesU, int samplesV);
+    // Set up with exactly these degrees, counts, knots (bit for bit) and samples.
+    bool hasLayout(int degreeU, int degreeV, int countU, int countV, const float* knotsU, const float* knotsV,
+                   int samplesU, int samplesV) const;
 
     // Evaluation.cpp
     void computeBasisCoefficients();

@@ -25,15 +25,6 @@ double length(double x, double y, double z) {
     return std::sqrt(x * x + y * y + z * z);
 }
 
-// The net with u and v swapped: the sphere's collapsed rows become collapsed columns.
-RevolutionNet transposed(const RevolutionNet& net) {
-    RevolutionNet result = net;
-    for (int i = 0; i < 9; ++i)
-        for (int j = 0; j < 9; ++j)
-            for (int c = 0; c < 4; ++c) result.points[(j * 9 + i) * 4 + c] = net.points[(i * 9 + j) * 4 + c];
-    return result;
-}
-
 void expectUnitAndFinite(const SurfaceVertex& v) {
     ASSERT_TRUE(std::isfinite(v.nx) && std::isfinite(v.ny) && std::isfinite(v.nz));
     EXPECT_NEAR(length(v.nx, v.ny, v.nz), 1.0, 1e-5);

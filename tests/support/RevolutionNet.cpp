@@ -28,6 +28,14 @@ RevolutionNet makeRevolutionNet(float profileRadius, float axisOffset) {
     return net;
 }
 
+RevolutionNet transposed(const RevolutionNet& net) {
+    RevolutionNet result = net;
+    for (int i = 0; i < 9; ++i)
+        for (int j = 0; j < 9; ++j)
+            for (int c = 0; c < 4; ++c) result.points[(j * 9 + i) * 4 + c] = net.points[(i * 9 + j) * 4 + c];
+    return result;
+}
+
 void setUpRevolution(NurbsSurface& surface, const RevolutionNet& net, int samples) {
     surface.release();
     surface.setup(2, 2, 9, 9, net.points, net.knots, net.knots, samples, samples);

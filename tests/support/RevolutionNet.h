@@ -12,6 +12,9 @@ struct RevolutionNet {
 // Profile circle of radius profileRadius centred at distance axisOffset from the z axis.
 RevolutionNet makeRevolutionNet(float profileRadius, float axisOffset);
 
+// The net with u and v swapped: the sphere's collapsed rows become collapsed columns.
+RevolutionNet transposed(const RevolutionNet& net);
+
 // Sets the surface up as degree 2 x 2 on the net with samples x samples intervals, as the shape commands do.
 void setUpRevolution(NurbsSurface& surface, const RevolutionNet& net, int samples);
 
