@@ -1,20 +1,28 @@
-// A fixture with every global setting back at the value it holds once the program's model exists: the
-// model's constructor sets its defaults, SetUp puts the float settings back at their start values. All
-// tests share one process.
+// The model tests' fixture: the settings at the values they hold once the program's model exists.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "app/HairModel.h"
+#include "app/Settings.h"
+#include "hair/HairStore.h"
+#include "hair/Random.h"
 
-void resetFloatSettings();
-// As in a new process before its model exists: the float settings at their start values and the random
-// stream at its first value.
-void resetAsNewProcess();
+inline void resetFloatSettings() {
+    thickness = 1.0f;
+    wind = 0.05f;
+    gravity = -0.05f;
+    springConstant = 0.1f;
+    damping = 0.01f;
+}
+
+inline void resetAsNewProcess() {
+    resetFloatSettings();
+    resetRandom();
+}
 
 class DefaultSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { resetFloatSettings(); }
-
-    HairModel model;  // built before SetUp
+    HairModel model;
 };

@@ -1,0 +1,47 @@
+// The fast dynamics, tube rebuild and row evaluation against hashes recorded from the straightforward code
+// of commit f9088c1 (re-record: build this file and support/DefaultSettings.h in a worktree of it, take what
+// its failures print), valid for this compiler's IEEE float and double arithmetic without FMA contraction.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "support/DefaultSettings.h"
+
+using RecordedFramesTest = DefaultSettingsTest;
+
+// 64-bit FNV-1a.
+static void hashBytes(uint64_t& hash, const void* data, size_t size) {
+    for (size_t k = 0; k < size; ++k)
+        hash = (hash ^ static_cast<const unsigned char*>(data)[k]) * 1099511628211u;
+}
+
+static void hashGrid(uint64_t& hash, NurbsSurface& surface) {
+    std::unique_ptr<SurfaceVertex[]> grid(surface.evaluateGrid());
+    hashBytes(hash, grid.get(), (surface.samplesU + 1) * (surface.samplesV + 1) * sizeof(SurfaceVertex));
+}
+
+// After each of 5 frames: every live point up to its pin (not the padding), each tube's and the shape's grid.
+TEST_F(RecordedFramesTest, FramesOfEveryShapeAndStyle) {
+    const uint64_t expected[6] = {15606964373659908882u, 5595162193195388742u,  5374013974929374495u,
+                                  13636299551104581944u, 16804648254526856149u, 16733001811170331457u};
+    for (int run = 0; run < 6; ++run) {
+        resetAsNewProcess();
+        shapeType = run < 2 ? kShapePlane : run < 4 ? kShapeSphere : kShapeTorus;
+        hairStyle = run % 2 ? kStyleCombed : kStyleMessy;
+        hairDensity = 20;
+        thickness = shapeType == kShapeTorus ? 3.5f : 1.0f;
+        testing::internal::CaptureStdout();
+        model.regrowHair();
+        testing::internal::GetCapturedStdout();
+        for (int i = 3; run % 2 && i < 3200; i += 5) hairPoints[i].mass = i % 4 ? 1.7f : 0.0f;
+        uint64_t hash = 14695981039346656037u;
+        for (int frame = 0; frame < 5; ++frame) {
+            model.stepFrame();
+            for (int i = 0; i < 3200; ++i) hashBytes(hash, &hairPoints[i], offsetof(HairPoint, pinned) + 1);
+            for (int s = 0; s < 400; ++s) hashGrid(hash, strandSurfaces[s]);
+            if (shapeType != kShapePlane) hashGrid(hash, shapeSurface);
+        }
+        EXPECT_EQ(hash, expected[run]) << "shape " << shapeType << ", style " << hairStyle;
+    }
+}
