@@ -1,62 +1,65 @@
-// Lifecycle of a surface: empty, set up, released, set up again many times, resampled.
+// A surface's basis tables against hand-worked values, its tessellation, fallback normal and setups.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
+#include <memory>
+#include <numeric>
+#include <vector>
 
 #include "nurbs/NurbsSurface.h"
 
-namespace {
+const float kLinear[4] = {0, 0, 1, 1};  // the knots of one linear span
 
-const float kLinearKnots[4] = {0, 0, 1, 1};
-
-}  // namespace
-
-TEST(NurbsSurface, EmptyAndReleasedSurfacesAreNotSetUp) {
-    NurbsSurface surface;
-    EXPECT_FALSE(surface.isSetUp());
-    surface.release();
-    EXPECT_FALSE(surface.isSetUp());
-
-    const float points[16] = {};
-    surface.setup(1, 1, 2, 2, points, kLinearKnots, kLinearKnots, 3, 3);
-    EXPECT_TRUE(surface.isSetUp());
-    surface.release();
-    surface.release();
-    EXPECT_FALSE(surface.isSetUp());
-    EXPECT_EQ(surface.controlPoints, nullptr);
-    EXPECT_EQ(surface.vertexRing, nullptr);
-    EXPECT_EQ(surface.samplesU, 3);  // the counts outlive the arrays
+// The u direction on the given knots and degree with `samples` intervals; v is linear on 0,0,1,1.
+static void setUpU(NurbsSurface& surface, const std::vector<float>& knots, int degree, int samples) {
+    const int count = static_cast<int>(knots.size()) - degree - 1;
+    const std::vector<float> points(count * 2 * 4, 1.0f);
+    surface.setup(degree, 1, count, 2, points.data(), knots.data(), kLinear, samples, 1);
 }
 
-TEST(NurbsSurface, KeepsItsOwnCopiesOfPointsAndKnots) {
-    float points[16] = {0, 0, 0, 1, 0, 10, 0, 1, 10, 0, 0, 1, 10, 10, 0, 1};
-    float knots[4] = {0, 0, 1, 1};
+// v on 0,0,1,1: 1-t, t. u on 0,0,0,1,1,1 at t = 0.5: (1-t)^2, 2t(1-t), t^2, derivatives -2(1-t), 2-4t, 2t.
+// 0.25 lies in span 4 (not the empty span 3), 1 in the last. Clamped, values sum to 1, derivatives to 0.
+TEST(NurbsSurface, BasisTables) {
+    NurbsSurface s;
+    setUpU(s, {0, 0, 0, 1, 1, 1}, 2, 2);
+    EXPECT_EQ(std::vector<float>(s.basisCoefV, s.basisCoefV + 4), (std::vector<float>{1, -1, 0, 1}));
+    EXPECT_EQ(std::vector<float>(s.sampleBasisU + 3, s.sampleBasisU + 6), (std::vector<float>{.25, .5, .25}));
+    EXPECT_EQ(std::vector<float>(s.sampleDerivU + 3, s.sampleDerivU + 6), (std::vector<float>{-1, 0, 1}));
+    const std::vector<float> circle = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
+    setUpU(s, {0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7}, 2, 4);  // the same layout but for the knots
+    setUpU(s, circle, 2, 4);
+    EXPECT_EQ(std::vector<int>(s.sampleSpanU, s.sampleSpanU + 5), (std::vector<int>{2, 4, 6, 8, 8}));
+    const std::vector<float> cubic = {0, 0, 0, 0, 1 / 6.0f, 2 / 6.0f, 0.5f, 4 / 6.0f, 5 / 6.0f, 1, 1, 1, 1};
+    for (int degree : {2, 3}) {
+        setUpU(s, degree == 2 ? circle : cubic, degree, 20);
+        for (int i = 0; i <= 20; ++i) {
+            const float *values = s.sampleBasisU + i * s.orderU, *derivs = s.sampleDerivU + i * s.orderU;
+            EXPECT_NEAR(std::accumulate(values, values + s.orderU, 0.0f), 1.0f, 1e-4f) << degree << " " << i;
+            EXPECT_NEAR(std::accumulate(derivs, derivs + s.orderU, 0.0f), 0.0f, 1e-4f) << degree << " " << i;
+        }
+    }
+}
+
+// Corners in row order, nothing before setup or after release (the sanitized build catches a setup that
+// leaks). A net collapsed to a point has no tangent: normal (0, 1, 0), turned toward the origin on request.
+TEST(NurbsSurface, TessellationAndFallbackNormal) {
+    const float points[16] = {1, 2, 3, 1, 4, 5, 6, 1, 7, 8, 9, 1, -1, -2, -3, 1};
     NurbsSurface patch;
-    patch.setup(1, 1, 2, 2, points, knots, knots, 1, 1);
-    std::fill(points, points + 16, 7.0f);
-    std::fill(knots, knots + 4, 3.0f);
-
-    patch.evaluateRow(1, 1, 1.0f);
-    EXPECT_EQ(patch.vertexRing[1].x, 10.0f);
-    EXPECT_EQ(patch.vertexRing[1].y, 0.0f);
-    EXPECT_EQ(patch.vertexRing[3].x, 10.0f);
-    EXPECT_EQ(patch.vertexRing[3].y, 10.0f);
-}
-
-// The sanitized build reports any array that a repeated setup fails to free.
-TEST(NurbsSurface, RepeatedSetupReplacesEverything) {
-    const float points[16] = {0, 0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 1, 1, 1, 0, 1};
-    NurbsSurface surface;
-    for (int k = 0; k < 100000; ++k)
-        surface.setup(1, 1, 2, 2, points, kLinearKnots, kLinearKnots, 1 + k % 3, 2);
-    EXPECT_EQ(surface.samplesU, 1 + 99999 % 3);
-
-    surface.setSampling(3, 5);
     testing::internal::CaptureStdout();
-    SurfaceVertex* records = surface.tessellate();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ttotal = 24\n");
-    EXPECT_FLOAT_EQ(records[23].x, 1.0f);
-    EXPECT_FLOAT_EQ(records[23].y, 1.0f);
-    delete[] records;
+    EXPECT_EQ(patch.tessellate(), nullptr);
+    for (int k = 0; k < 100000; ++k) patch.setup(1, 1, 2, 2, points, kLinear, kLinear, 1 + k % 3, 2);
+    patch.release();
+    EXPECT_EQ(patch.tessellate(), nullptr);
+    patch.setup(1, 1, 2, 2, points, kLinear, kLinear, 1, 1);
+    std::unique_ptr<SurfaceVertex[]> r(patch.tessellate());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ttotal = 4\n");
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(r[k].x == points[4 * k] && r[k].y == points[4 * k + 1] && r[k].z == points[4 * k + 2]);
+    const float point[16] = {1, 2, 3, 1, 1, 2, 3, 1, 1, 2, 3, 1, 1, 2, 3, 1};
+    patch.setup(1, 1, 2, 2, point, kLinear, kLinear, 3, 3);
+    for (bool towardOrigin : {false, true}) {
+        patch.normalsTowardOrigin = towardOrigin;
+        r.reset(patch.evaluateGrid());
+        for (int k = 0; k < 16; ++k)
+            EXPECT_TRUE(r[k].nx == 0 && r[k].ny == (towardOrigin ? -1 : 1) && r[k].nz == 0) << k;
+    }
 }

@@ -1,54 +1,13 @@
-// Test double of OpenGL: the GL 1.1 entry points that the program calls, defined to append each call to a
-// global log instead of rendering. Linked into the Gl test binary in place of the library's functions.
+// Test double of OpenGL, linked into the Gl tests in place of the library: drawing's calls are logged.
 #pragma once
 
-#include <ostream>
+#include <string>
 #include <vector>
 
-enum class GlFunction {
-    Begin,
-    End,
-    Vertex3f,
-    Vertex3d,
-    Normal3f,
-    Color3f,
-    LineWidth,
-    PointSize,
-    Enable,
-    Disable,
-    Lightfv,
-    LightModelfv,
-    LightModeli,
-    FrontFace,
-    ClearColor,
-    Clear,
-    LoadIdentity,
-    Viewport,
-    Ortho,
-    ShadeModel,
-    PolygonMode,
-    PushMatrix,
-    PopMatrix,
-    Translatef,
-    Rotatef,
-    Scalef,
-    Materialfv,
-    Materialf,
-    Finish,
-    GetError
-};
-
-// One recorded call: the function and its arguments in order, enums and integers converted exactly,
-// vector arguments (glLightfv, glMaterialfv, ...) expanded to as many values as their parameter takes.
 struct GlCall {
-    GlFunction function;
-    std::vector<double> args;
+    std::string function;     // "glVertex3f"
+    std::vector<float> args;  // in order, enums converted exactly
     bool operator==(const GlCall& other) const { return function == other.function && args == other.args; }
 };
 
-extern std::vector<GlCall> glCallLog;  // every call since the last clearGlCallLog, in order
-
-void PrintTo(const GlCall& call, std::ostream* out);  // readable failure messages in tests
-
-void clearGlCallLog();
-int countGlCalls(GlFunction function);
+extern std::vector<GlCall> glCallLog;  // every call since the log was last cleared, in order
