@@ -1,137 +1,70 @@
-// growHairOnPlane: roots in their cells, pinning, the number of draws, and the shapes of both styles.
-#include <gtest/gtest.h>
-
+// The hair store's builders: the random stream, buildSprings and growHairOnPlane.
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <vector>
 
-#include "app/HairModel.h"
-#include "hair/HairStore.h"
-#include "hair/Random.h"
 #include "support/DefaultSettings.h"
 
-namespace {
+using PlaneGrowerTest = DefaultSettingsTest;
 
-class PlaneGrowerTest : public DefaultSettingsTest {
-protected:
-    // Grows from the start of the stream, after filling the store with values no growth writes.
-    void growFromStreamStart(int n, int style) {
+// By hand: s = s * 214013 + 2531011 (mod 2^32) from s = 1 (2745024, 3357800067, ...), r = (s >> 16) & 0x7FFF.
+TEST(RandomTest, StreamStartsWithTheHandComputedValues) {
+    resetRandom();
+    for (int expected : {41, 18467, 6334, 26500}) EXPECT_EQ(drawRandom(), expected);
+}
+
+// Spring 13s + k joins 8s + k, 8s + k + 1 at L, stiffness 1 (k < 7) or 8s + k - 7, 8s + k - 5 at 2L, 0.5.
+TEST_F(PlaneGrowerTest, BuildSpringsGivesEveryStrandSevenStretchAndSixBendSprings) {
+    hairLength = 33;
+    std::fill_n(hairSprings, kMaxSprings, HairSpring{-1, -1, 0, 0});
+    model.buildSprings();
+    for (int i = 0; i < kMaxSprings; ++i) {
+        const int k = i % 13, bend = k >= 7, inner = i / 13 * 8 + k - 7 * bend;
+        const HairSpring& s = hairSprings[i];
+        EXPECT_TRUE(s.inner == inner && s.outer == inner + 1 + bend && s.restLength == 33.0f * (1 + bend) &&
+                    s.stiffness == 1.0f / (1 + bend))
+            << i;
+    }
+}
+
+// Strand i*n + j: root at y = 0 in cell (j, i), 23 draws, root and border tip pinned. Messy with rest angle
+// 0 it rises straight up; combed it follows strand 0 relative to the root up to two jitters of 0..5.
+TEST_F(PlaneGrowerTest, StrandsGrowFromTheirCells) {
+    for (int run = 0; run < 4; ++run) {
+        const int n = run == 0 ? 1 : run == 1 ? 3 : 20;
+        const bool combed = run == 3;
         hairDensity = n;
-        hairStyle = style;
-        for (HairPoint& point : hairPoints) point = {0.5f, {7, 7, 7}, {3, 3, 3}, {2, 2, 2}, true};
+        hairStyle = combed ? kStyleCombed : kStyleMessy;
+        restAngle = combed ? 90 : 0;
         resetRandom();
         model.growHairOnPlane();
-    }
-    static const float* position(int s, int k) { return hairPoints[8 * s + k].position; }
-};
-
-bool samePositions(const HairPoint* a, const HairPoint* b, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (std::memcmp(a[i].position, b[i].position, sizeof a[i].position) != 0) return false;
-    }
-    return true;
-}
-
-// True when the stream stands where it stands after `draws` draws from its start.
-bool streamIsAfter(int draws) {
-    std::vector<int> next(4);
-    for (int& r : next) r = drawRandom();
-    resetRandom();
-    for (int i = 0; i < draws; ++i) drawRandom();
-    return std::all_of(next.begin(), next.end(), [](int r) { return drawRandom() == r; });
-}
-
-}  // namespace
-
-TEST_F(PlaneGrowerTest, RootsLieInTheirCellsAndPinningFollowsTheBorder) {
-    for (int n : {1, 2, 3, 20}) {
-        growFromStreamStart(n, kStyleMessy);
-        EXPECT_TRUE(streamIsAfter(23 * n * n)) << n;
+        const int next = drawRandom();
+        resetRandom();
+        for (int i = 0; i < (combed ? 21 : 0) + 23 * n * n; ++i) drawRandom();
+        EXPECT_EQ(drawRandom(), next) << run;
         const float cell = 200.0f / n;
-        int freeTips = 0;
-        for (int s = 0; s < n * n; ++s) {
-            const int i = s / n, j = s % n;
-            EXPECT_EQ(position(s, 0)[1], 0.0f);
-            EXPECT_GE(position(s, 0)[0], -100 + j * cell - 1e-3f) << n << " " << s;
-            EXPECT_LE(position(s, 0)[0], -100 + (j + 1) * cell + 1e-3f) << n << " " << s;
-            EXPECT_GE(position(s, 0)[2], -100 + i * cell - 1e-3f) << n << " " << s;
-            EXPECT_LE(position(s, 0)[2], -100 + (i + 1) * cell + 1e-3f) << n << " " << s;
-            for (int k = 0; k < 8; ++k) {
-                const HairPoint& point = hairPoints[8 * s + k];
-                EXPECT_EQ(point.mass, 1.0f);
-                for (int c = 0; c < 3; ++c) EXPECT_TRUE(point.velocity[c] == 0.0f && point.force[c] == 0.0f);
-                if (k > 0 && k < 7) {
-                    EXPECT_FALSE(point.pinned);
-                }
+        bool jittered = false;
+        for (int p = 0; p < 8 * n * n; ++p) {
+            const int i = p / 8 / n, j = p / 8 % n;
+            const HairPoint *point = &hairPoints[p], *root = point - p % 8;
+            if (p % 8 == 0) {
+                EXPECT_EQ(root->position[1], 0.0f);
+                EXPECT_NEAR(root->position[0], -100 + (j + 0.5f) * cell, cell / 2 + 1e-3f) << run << " " << p;
+                EXPECT_NEAR(root->position[2], -100 + (i + 0.5f) * cell, cell / 2 + 1e-3f) << run << " " << p;
+                EXPECT_TRUE(root->pinned && root[7].pinned == (i == 0 || j == 0 || i == n - 1 || j == n - 1))
+                    << p;
+            } else if (!combed) {
+                const float* x = point->position;
+                EXPECT_TRUE(x[1] >= point[-1].position[1] && x[0] == root->position[0] &&
+                            x[2] == root->position[2]);
             }
-            EXPECT_TRUE(hairPoints[8 * s].pinned);
-            freeTips += !hairPoints[8 * s + 7].pinned;
-        }
-        EXPECT_EQ(freeTips, n < 3 ? 0 : (n - 2) * (n - 2)) << n;
-        if (n < 20) {
-            EXPECT_EQ(hairPoints[8 * n * n].mass, 0.5f) << "a point beyond the live part was written";
-        }
-    }
-    growFromStreamStart(3, kStyleMessy);
-    EXPECT_FALSE(hairPoints[8 * 4 + 7].pinned);  // the centre strand
-}
-
-TEST_F(PlaneGrowerTest, MessyStrandsRiseInsideTheirColumn) {
-    hairLength = 50;
-    restAngle = 90;
-    growFromStreamStart(20, kStyleMessy);
-    for (int s = 0; s < 400; ++s) {
-        for (int k = 1; k < 8; ++k) {
-            EXPECT_GE(position(s, k)[1], position(s, k - 1)[1]);
-            EXPECT_LE(position(s, k)[1], position(s, k - 1)[1] + 50.0f);
-            for (int c : {0, 2}) {
-                EXPECT_GE(position(s, k)[c], position(s, 0)[c]);
-                EXPECT_LE(position(s, k)[c], position(s, 0)[c] + 90.0f);
+            for (int c = 0; c < 3 && combed; ++c) {
+                const double difference = (double(point->position[c]) - root->position[c]) -
+                                          (double(hairPoints[p % 8].position[c]) - hairPoints[0].position[c]);
+                EXPECT_NEAR(difference, std::round(difference), 1e-4) << p;
+                EXPECT_LE(std::fabs(difference), 5) << p;
+                jittered |= difference != 0.0;
             }
         }
+        EXPECT_EQ(jittered, combed);
     }
-    restAngle = 0;
-    growFromStreamStart(20, kStyleMessy);
-    for (int s = 0; s < 400; ++s) {
-        for (int k = 1; k < 8; ++k) {
-            EXPECT_EQ(position(s, k)[0], position(s, 0)[0]);
-            EXPECT_EQ(position(s, k)[2], position(s, 0)[2]);
-        }
-    }
-}
-
-// Combed strands share one profile: point k of two strands differs, relative to the roots, only by the
-// difference of two whole jitters from 0 to 5.
-TEST_F(PlaneGrowerTest, CombedStrandsShareOneProfileUpToTheJitter) {
-    restAngle = 90;
-    growFromStreamStart(20, kStyleCombed);
-    EXPECT_TRUE(streamIsAfter(21 + 23 * 400));
-    bool jittered = false;
-    for (int s = 1; s < 400; ++s) {
-        for (int k = 1; k < 8; ++k) {
-            for (int c = 0; c < 3; ++c) {
-                const double root0 = c == 1 ? 0.0 : position(0, 0)[c];
-                const double root = c == 1 ? 0.0 : position(s, 0)[c];
-                const double jitterDifference = (position(s, k)[c] - root) - (position(0, k)[c] - root0);
-                EXPECT_NEAR(jitterDifference, std::round(jitterDifference), 1e-4)
-                    << s << " " << k << " " << c;
-                EXPECT_LE(std::fabs(jitterDifference), 5.0 + 1e-4);
-                jittered |= jitterDifference != 0.0;
-            }
-        }
-    }
-    EXPECT_TRUE(jittered);
-}
-
-TEST_F(PlaneGrowerTest, SameStreamGrowsSameHairAndRegrowthKeepsTheRestOfTheStore) {
-    growFromStreamStart(20, kStyleCombed);
-    std::vector<HairPoint> first(hairPoints, hairPoints + kMaxPoints);
-    growFromStreamStart(20, kStyleCombed);
-    EXPECT_TRUE(samePositions(first.data(), hairPoints, kMaxPoints));
-
-    hairDensity = 5;
-    model.growHairOnPlane();
-    EXPECT_TRUE(samePositions(&first[200], &hairPoints[200], kMaxPoints - 200));
-    EXPECT_NE(first[1].position[1], hairPoints[1].position[1]);
 }
