@@ -1,104 +1,48 @@
-// The strand tubes: closed rings around the strand from the root to the tip, radius from the thickness,
-// finite even when the strand's points coincide.
-#include <gtest/gtest.h>
-
+// The strand tubes: closed rings of the thickness from root to tip, rebuilt for the live strands only.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
-#include "app/HairModel.h"
-#include "app/Settings.h"
-#include "hair/HairStore.h"
+#include "support/DefaultSettings.h"
 
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStdout;
+using HairShapeTest = DefaultSettingsTest;
 
-namespace {
-
-void placeStrand(int s, const float (*points)[3]) {
-    for (int k = 0; k < 8; k++)
-        for (int c = 0; c < 3; c++) hairPoints[8 * s + k].position[c] = points[k][c];
-}
-
-std::unique_ptr<SurfaceVertex[]> tubeSamples(int s) {
-    CaptureStdout();
-    std::unique_ptr<SurfaceVertex[]> samples(strandSurfaces[s].tessellate());
-    EXPECT_EQ(GetCapturedStdout(), "ttotal = 121\n");
-    return samples;
-}
-
-const float kBentStrand[8][3] = {{10, 0, 5},   {11, 20, 6},  {13, 38, 4},  {16, 55, 8},
-                                 {20, 70, 12}, {25, 84, 10}, {31, 96, 15}, {38, 105, 14}};
-
-TEST(HairShape, RootRowIsTheRingAroundTheRootAtEachThickness) {
-    HairModel model;
-    placeStrand(0, kBentStrand);
+// Strand 0 bends, strand 1's points coincide (a finite tube), strand 4 leaves the live part. Net ring points
+// 0, 2, 4, 6 lie t along +x, +z, -x, -z from the root; sample rows 0 and 10 lie on the rings of root and tip.
+TEST_F(HairShapeTest, TubesRunFromTheRootRingToTheTipRing) {
+    const float strand[8][3] = {{10, 0, 5},   {11, 20, 6},  {13, 38, 4},  {16, 55, 8},
+                                {20, 70, 12}, {25, 84, 10}, {31, 96, 15}, {38, 105, 14}};
+    hairDensity = 3;
+    model.updateHairShape();
+    const float stale = strandSurfaces[4].controlPoints[0];
+    hairPoints[8 * 4].position[0] += 50.0f;
+    for (int k = 0; k < 8; ++k) std::copy_n(strand[k], 3, hairPoints[k].position);
+    std::fill_n(&hairPoints[8], 8, HairPoint{1, {4, 4, 4}, {}, {}, true});
+    hairDensity = 2;
     for (float t : {1.0f, 2.5f}) {
         thickness = t;
         model.updateHairShape();
-        const float* net = strandSurfaces[0].controlPoints;
-        const float expected[4][3] = {{t, 0, 0}, {0, 0, t}, {-t, 0, 0}, {0, 0, -t}};
-        for (int q = 0; q < 4; q++)
-            for (int c = 0; c < 3; c++) EXPECT_EQ(net[(2 * q) * 4 + c], kBentStrand[0][c] + expected[q][c]);
-        for (int j = 0; j < 9; j++) {
-            const float* p = net + j * 4;
-            EXPECT_EQ(p[1], kBentStrand[0][1]);  // in the horizontal plane through the root
-            EXPECT_NEAR(std::hypot(p[0] - kBentStrand[0][0], p[2] - kBentStrand[0][2]), t, 1e-5);
+        const float ring[4][3] = {{t, 0, 0}, {0, 0, t}, {-t, 0, 0}, {0, 0, -t}};
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(strandSurfaces[0].controlPoints[8 * (i / 3) + i % 3],
+                      strand[0][i % 3] + ring[i / 3][i % 3]);
+        std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[0].evaluateGrid());
+        for (int i = 0; i < 11; ++i) {
+            const SurfaceVertex &first = v[11 * i], &last = v[11 * i + 10];
+            EXPECT_NEAR(std::hypot(first.x - last.x, first.y - last.y, first.z - last.z), 0, 1e-4) << i;
+            const SurfaceVertex& end = v[i < 6 ? 2 * i : 110 + 2 * (i - 6)];  // rows 0 and 10
+            const float* p = strand[i < 6 ? 0 : 7];
+            EXPECT_NEAR(end.y, p[1], 1e-4) << i;
+            EXPECT_NEAR(std::hypot(end.x - p[0], end.z - p[2]), t, 0.15 * t) << i;
         }
+        v.reset(strandSurfaces[1].evaluateGrid());
+        for (int k = 0; k < 121; k++)
+            EXPECT_TRUE(std::isfinite(v[k].x + v[k].y + v[k].z) &&
+                        std::fabs(std::hypot(v[k].nx, v[k].ny, v[k].nz) - 1) < 1e-5)
+                << k;
+        EXPECT_EQ(strandSurfaces[4].controlPoints[0], stale);
     }
-    thickness = 1.0f;
-}
-
-TEST(HairShape, TubeIsClosedAndRunsFromTheRootRingToTheTipRing) {
-    HairModel model;
-    thickness = 2.0f;
-    placeStrand(0, kBentStrand);
-    model.updateHairShape();
-    auto samples = tubeSamples(0);
-    for (int row = 0; row <= 10; row++) {
-        const SurfaceVertex& first = samples[row * 11];
-        const SurfaceVertex& last = samples[row * 11 + 10];
-        EXPECT_NEAR(first.x, last.x, 1e-4);
-        EXPECT_NEAR(first.y, last.y, 1e-4);
-        EXPECT_NEAR(first.z, last.z, 1e-4);
-    }
-    for (int j = 0; j <= 10; j++) {
-        const SurfaceVertex& start = samples[j];
-        const SurfaceVertex& end = samples[10 * 11 + j];
-        EXPECT_NEAR(start.y, kBentStrand[0][1], 1e-4);
-        EXPECT_NEAR(std::hypot(start.x - kBentStrand[0][0], start.z - kBentStrand[0][2]), 2.0, 0.25);
-        EXPECT_NEAR(end.y, kBentStrand[7][1], 1e-4);
-        EXPECT_NEAR(std::hypot(end.x - kBentStrand[7][0], end.z - kBentStrand[7][2]), 2.0, 0.25);
-    }
-    thickness = 1.0f;
-}
-
-TEST(HairShape, StrandWhosePointsCoincideGivesAFiniteTube) {
-    HairModel model;
-    float still[8][3];
-    for (auto& p : still) p[0] = 3, p[1] = 4, p[2] = 5;
-    placeStrand(0, still);
-    model.updateHairShape();
-    auto samples = tubeSamples(0);
-    for (int i = 0; i < 121; i++) {
-        const float* v = &samples[i].x;
-        for (int f = 0; f < 6; f++) EXPECT_TRUE(std::isfinite(v[f])) << i;
-        EXPECT_NEAR(std::sqrt(v[3] * v[3] + v[4] * v[4] + v[5] * v[5]), 1.0, 1e-5);
-    }
-}
-
-TEST(HairShape, OnlyLiveStrandsAreRebuilt) {
-    HairModel model;
-    hairDensity = 3;
-    model.growHairOnPlane();
-    model.updateHairShape();
-    const float before = strandSurfaces[4].controlPoints[0];
-    hairPoints[8 * 4].position[0] += 50.0f;
-    hairDensity = 2;  // strand 4 is no longer live
-    model.updateHairShape();
-    EXPECT_EQ(strandSurfaces[4].controlPoints[0], before);
     hairDensity = 3;
     model.updateHairShape();
-    EXPECT_EQ(strandSurfaces[4].controlPoints[0], before + 50.0f);
+    EXPECT_EQ(strandSurfaces[4].controlPoints[0], hairPoints[8 * 4].position[0] + thickness);
 }
-
-}  // namespace
