@@ -1,80 +1,14 @@
-// The main window built in process (no display until shown): its layout, its commands, tresslow-sim (the
-// model without the window) held to them, and a soak of 20,000 random commands.
-#include <FL/Fl_Button.H>
+// The main window's layout and menu table, and its commands fired through the real widgets.
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Menu_Bar.H>
-#include <FL/Fl_Value_Slider.H>
-#include <gtest/gtest.h>
-#include <malloc.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <random>
 #include <string>
 #include <tuple>
-#include <vector>
 
-#include "app/HairModel.h"
-#include "app/MainPanel.h"
 #include "app/Settings.h"
-#include "hair/HairStore.h"
-#include "support/DefaultSettings.h"
+#include "support/PanelFixture.h"
 
 namespace {
-
-const std::string kDump = testing::TempDir() + "tresslow-sim-" + std::to_string(getpid()) + ".json";
-
-std::pair<int, std::string> shell(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
-    return {WEXITSTATUS(pclose(pipe)), out};
-}
-
-// Runs tresslow-sim with its dump in `dump`: its status, stdout, stderr and dump ("-" when none).
-std::tuple<int, std::string, std::string, std::string> runSim(const std::string& args,
-                                                              const std::string& dump = kDump) {
-    const auto [status, out] = shell(TRESSLOW_SIM " --dump " + dump + " " + args + " 2>" + kDump + ".err");
-    return {status, out, shell("cat " + kDump + ".err; rm " + kDump + ".err").second,
-            shell("cat " + dump + " 2>/dev/null || echo -; rm -f " + dump).second};
-}
-
-// The numbers from every "key": of the dump to the next key, nested arrays flattened, as 32-bit floats.
-std::vector<float> numbersOf(const std::string& dump, const std::string& key) {
-    std::vector<float> values;
-    const std::string marker = "\"" + key + "\":";
-    for (size_t at = dump.find(marker); at != std::string::npos; at = dump.find(marker, at + 1)) {
-        char* end = nullptr;
-        for (const char* p = dump.c_str() + at + marker.size(); *p && *p != '"'; p = end > p ? end : p + 1) {
-            const float value = std::strtof(p, &end);
-            if (end > p) values.push_back(value);
-        }
-    }
-    return values;
-}
-
-std::vector<float> livePositions() {
-    std::vector<float> values;
-    for (int i = 0; i < livePointCount(); i++)
-        values.insert(values.end(), hairPoints[i].position, hairPoints[i].position + 3);
-    return values;
-}
-
-class MainPanelUi : public testing::Test {
-protected:
-    static void SetUpTestSuite() { mainPanel = new MainPanel; }
-    // A command fired as the toolkit fires it: a menu entry picked, a slider moved and its callback run.
-    static void pick(const char* path) { mainPanel->menuBar->picked(mainPanel->menuBar->find_item(path)); }
-    static void slide(Fl_Value_Slider* slider, double value) {
-        slider->value(value);
-        slider->do_callback();
-    }
-};
 
 TEST_F(MainPanelUi, WindowWidgetsAndMenuStandAsLaidOut) {
     // The window, then its children in order; a slider with "minimum..maximum step s = value".
@@ -139,100 +73,6 @@ TEST_F(MainPanelUi, MenuCommandsWriteTheirSettingsRegrowAndPrint) {
         slide(mainPanel->hairsSlider, value);
         EXPECT_EQ(hairDensity, density);
     }
-}
-
-// The sim grows the window's first hair, then applies its options in a fixed order as the commands do.
-TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
-    const std::string start = std::get<3>(runSim(""));
-    const std::string options =
-        "--shape sphere --hairs 3 --rest-angle 30 --length 21 --style=combed --frames 2";
-    const auto [status, out, err, dump] = runSim(options);
-    resetAsNewProcess();
-    HairModel model;
-    EXPECT_EQ(numbersOf(start, "position"), livePositions());
-    testing::internal::CaptureStdout();
-    pick("Style/Combed");
-    slide(mainPanel->lengthSlider, 21);
-    slide(mainPanel->restAngleSlider, 30);
-    slide(mainPanel->hairsSlider, 3);
-    pick("Under Lying Shape/Sphere");
-    const std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(printed, "style = COMBED\nlength = 21\nrestAngle = 30\nttotal = 441\n");
-    EXPECT_EQ(out, printed);
-    mainPanel->renderButton->do_callback();
-    EXPECT_EQ(wind, -0.05f);
-    mainPanel->renderButton->do_callback();
-    EXPECT_EQ(numbersOf(dump, "position"), livePositions());
-    // n = 3: 8n² points, 13n² springs of four numbers, 441 shape samples and n² tubes of 121, 8 numbers each.
-    EXPECT_EQ(std::vector<size_t>({numbersOf(dump, "position").size(), numbersOf(dump, "springs").size(),
-                                   numbersOf(dump, "shapeSamples").size(), numbersOf(dump, "tubes").size()}),
-              std::vector<size_t>({3 * 8 * 9, 4 * 13 * 9, 8 * 441, 8 * 121 * 9}));
-    EXPECT_EQ(std::get<3>(runSim(options)), dump);
-}
-
-TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"--colour red", kDump, "unknown option"},      {"--hairs", kDump, "needs a value"},
-        {"--length long", kDump, "needs a number"},     {"--wind 0.3", kDump, "must lie between"},
-        {"--frames -1", kDump, "negative frame count"}, {"", kDump + ".d/dump.json", "cannot write"},
-    };
-    for (const auto& [arguments, dumpPath, reason] : cases) {
-        const auto [status, out, err, dump] = runSim(arguments, dumpPath);
-        EXPECT_EQ(std::make_tuple(status, out, dump), std::make_tuple(2, "", "-\n")) << arguments;
-        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
-        EXPECT_NE(err.find(reason), std::string::npos) << err;
-    }
-    const auto [status, out, err, dump] = runSim("--help");
-    EXPECT_EQ(std::make_tuple(status, out.substr(0, 20)), std::make_tuple(0, "usage: tresslow-sim "));
-}
-
-// Random menu entries (all but Exit) and slider values at, next to or between the bounds; a frame after each.
-TEST_F(MainPanelUi, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHeapFlat) {
-    MainPanel& p = *mainPanel;
-    std::vector<const Fl_Menu_Item*> entries;
-    for (const Fl_Menu_Item* e = p.menuBar->menu(); e < p.menuBar->menu() + p.menuBar->size(); e++)
-        if (e->callback() && std::strcmp(e->label(), "Exit")) entries.push_back(e);
-    const std::vector<Fl_Value_Slider*> sliders = {p.lengthSlider,    p.restAngleSlider, p.hairsSlider,
-                                                   p.thicknessSlider, p.windSlider,      p.gravitySlider,
-                                                   p.dampingSlider};
-    testing::internal::CaptureStdout();
-    pick("Under Lying Shape/Torus");  // the torus and all 400 tubes exist before the first heap measure
-    slide(p.hairsSlider, 20);
-    static HairPoint beyond[kMaxPoints];
-    std::mt19937 rng(20240611u);
-    int shapesSeen = 0, c = 0;
-    size_t heapAfterThousand = 0;
-    for (; c < 20000; c++) {
-        const size_t choice = rng() % (entries.size() + sliders.size());
-        if (choice < entries.size()) {
-            p.menuBar->picked(entries[choice]);
-        } else {
-            Fl_Value_Slider* slider = sliders[choice - entries.size()];
-            const int steps = std::lround((slider->maximum() - slider->minimum()) / slider->step());
-            const int index[] = {0, 1, 2 + static_cast<int>(rng() % (steps - 3)), steps - 1, steps};
-            slide(slider, slider->round(slider->minimum() + index[rng() % 5] * slider->step()));
-        }
-        // Every live position, velocity, tube point and normal finite (exactly when their sum is).
-        const int n = static_cast<int>(p.hairsSlider->value()), live = kPointsPerStrand * n * n;
-        std::memcpy(beyond, hairPoints + live, sizeof(HairPoint) * (kMaxPoints - live));
-        p.hairModel->stepFrame();
-        double sum = 0;
-        for (int i = 0; i < 3 * live; i++)
-            sum += hairPoints[i / 3].position[i % 3] + hairPoints[i / 3].velocity[i % 3];
-        for (int s = 0; s < n * n; s++) {
-            std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[s].evaluateGrid());
-            for (int k = 0; k < 121; k++) sum += v[k].x + v[k].y + v[k].z + v[k].nx + v[k].ny + v[k].nz;
-        }
-        if (hairDensity != n || !std::isfinite(sum) ||
-            std::memcmp(beyond, hairPoints + live, sizeof(HairPoint) * (kMaxPoints - live)) != 0)
-            break;
-        shapesSeen |= 1 << shapeType;
-        if (c == 999) heapAfterThousand = mallinfo2().uordblks;
-    }
-    testing::internal::GetCapturedStdout();
-    ASSERT_EQ(c, 20000) << "the hair went wrong in the frame after this command";
-    EXPECT_EQ(shapesSeen, 1 << kShapePlane | 1 << kShapeSphere | 1 << kShapeTorus);
-    EXPECT_LE(std::labs(static_cast<long>(mallinfo2().uordblks - heapAfterThousand)), 1L << 20);
 }
 
 }  // namespace

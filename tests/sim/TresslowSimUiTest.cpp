@@ -1,0 +1,94 @@
+// tresslow-sim, the model without the window, held to the window's commands; its refusal of bad input.
+#include <FL/Fl_Button.H>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+
+#include "app/HairModel.h"
+#include "app/Settings.h"
+#include "support/DefaultSettings.h"
+#include "support/PanelFixture.h"
+
+namespace {
+
+const std::string kDump = testing::TempDir() + "tresslow-sim-" + std::to_string(getpid()) + ".json";
+
+std::pair<int, std::string> shell(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
+    return {WEXITSTATUS(pclose(pipe)), out};
+}
+
+// Runs tresslow-sim with its dump in `dump`: its status, stdout, stderr and dump ("-" when none).
+std::tuple<int, std::string, std::string, std::string> runSim(const std::string& args,
+                                                              const std::string& dump = kDump) {
+    const auto [status, out] = shell(TRESSLOW_SIM " --dump " + dump + " " + args + " 2>" + kDump + ".err");
+    return {status, out, shell("cat " + kDump + ".err; rm " + kDump + ".err").second,
+            shell("cat " + dump + " 2>/dev/null || echo -; rm -f " + dump).second};
+}
+
+// The numbers from every "key": of the dump to the next key, nested arrays flattened, as 32-bit floats.
+std::vector<float> numbersOf(const std::string& dump, const std::string& key) {
+    std::vector<float> values;
+    const std::string marker = "\"" + key + "\":";
+    for (size_t at = dump.find(marker); at != std::string::npos; at = dump.find(marker, at + 1)) {
+        char* end = nullptr;
+        for (const char* p = dump.c_str() + at + marker.size(); *p && *p != '"'; p = end > p ? end : p + 1) {
+            const float value = std::strtof(p, &end);
+            if (end > p) values.push_back(value);
+        }
+    }
+    return values;
+}
+
+// The sim grows the window's first hair, then applies its options in a fixed order as the commands do.
+TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
+    const std::string start = std::get<3>(runSim(""));
+    const std::string options =
+        "--shape sphere --hairs 3 --rest-angle 30 --length 21 --style=combed --frames 2";
+    const auto [status, out, err, dump] = runSim(options);
+    resetAsNewProcess();
+    HairModel model;
+    EXPECT_EQ(numbersOf(start, "position"), livePositions());
+    testing::internal::CaptureStdout();
+    pick("Style/Combed");
+    slide(mainPanel->lengthSlider, 21);
+    slide(mainPanel->restAngleSlider, 30);
+    slide(mainPanel->hairsSlider, 3);
+    pick("Under Lying Shape/Sphere");
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(printed, "style = COMBED\nlength = 21\nrestAngle = 30\nttotal = 441\n");
+    EXPECT_EQ(out, printed);
+    mainPanel->renderButton->do_callback();
+    EXPECT_EQ(wind, -0.05f);
+    mainPanel->renderButton->do_callback();
+    EXPECT_EQ(numbersOf(dump, "position"), livePositions());
+    // n = 3: 8n² points, 13n² springs of four numbers, 441 shape samples and n² tubes of 121, 8 numbers each.
+    EXPECT_EQ(std::vector<size_t>({numbersOf(dump, "position").size(), numbersOf(dump, "springs").size(),
+                                   numbersOf(dump, "shapeSamples").size(), numbersOf(dump, "tubes").size()}),
+              std::vector<size_t>({3 * 8 * 9, 4 * 13 * 9, 8 * 441, 8 * 121 * 9}));
+    EXPECT_EQ(std::get<3>(runSim(options)), dump);
+}
+
+TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"--colour red", kDump, "unknown option"},      {"--hairs", kDump, "needs a value"},
+        {"--length long", kDump, "needs a number"},     {"--wind 0.3", kDump, "must lie between"},
+        {"--frames -1", kDump, "negative frame count"}, {"", kDump + ".d/dump.json", "cannot write"},
+    };
+    for (const auto& [arguments, dumpPath, reason] : cases) {
+        const auto [status, out, err, dump] = runSim(arguments, dumpPath);
+        EXPECT_EQ(std::make_tuple(status, out, dump), std::make_tuple(2, "", "-\n")) << arguments;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+        EXPECT_NE(err.find(reason), std::string::npos) << err;
+    }
+    const auto [status, out, err, dump] = runSim("--help");
+    EXPECT_EQ(std::make_tuple(status, out.substr(0, 20)), std::make_tuple(0, "usage: tresslow-sim "));
+}
+
+}  // namespace
