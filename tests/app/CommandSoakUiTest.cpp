@@ -15,6 +15,18 @@ namespace {
 
 using CommandSoak = MainPanelUi;
 
+// Every live position, velocity, tube point and tube normal is finite (exactly when their sum is).
+bool liveStateIsFinite() {
+    double sum = 0;
+    for (int i = 0; i < 3 * livePointCount(); i++)
+        sum += hairPoints[i / 3].position[i % 3] + hairPoints[i / 3].velocity[i % 3];
+    for (int s = 0; s < liveStrandCount(); s++) {
+        std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[s].evaluateGrid());
+        for (int k = 0; k < 121; k++) sum += v[k].x + v[k].y + v[k].z + v[k].nx + v[k].ny + v[k].nz;
+    }
+    return std::isfinite(sum);
+}
+
 // Random menu entries (all but Exit) and slider values at, next to or between the bounds; a frame after each.
 TEST_F(CommandSoak, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHeapFlat) {
     MainPanel& p = *mainPanel;
@@ -41,18 +53,10 @@ TEST_F(CommandSoak, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHea
             const int index[] = {0, 1, 2 + static_cast<int>(rng() % (steps - 3)), steps - 1, steps};
             slide(slider, slider->round(slider->minimum() + index[rng() % 5] * slider->step()));
         }
-        // Every live position, velocity, tube point and normal finite (exactly when their sum is).
         const int n = static_cast<int>(p.hairsSlider->value()), live = kPointsPerStrand * n * n;
         std::memcpy(beyond, hairPoints + live, sizeof(HairPoint) * (kMaxPoints - live));
         p.hairModel->stepFrame();
-        double sum = 0;
-        for (int i = 0; i < 3 * live; i++)
-            sum += hairPoints[i / 3].position[i % 3] + hairPoints[i / 3].velocity[i % 3];
-        for (int s = 0; s < n * n; s++) {
-            std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[s].evaluateGrid());
-            for (int k = 0; k < 121; k++) sum += v[k].x + v[k].y + v[k].z + v[k].nx + v[k].ny + v[k].nz;
-        }
-        if (hairDensity != n || !std::isfinite(sum) ||
+        if (hairDensity != n || !liveStateIsFinite() ||
             std::memcmp(beyond, hairPoints + live, sizeof(HairPoint) * (kMaxPoints - live)) != 0)
             break;
         shapesSeen |= 1 << shapeType;
@@ -62,6 +66,38 @@ TEST_F(CommandSoak, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHea
     ASSERT_EQ(c, 20000) << "the hair went wrong in the frame after this command";
     EXPECT_EQ(shapesSeen, 1 << kShapePlane | 1 << kShapeSphere | 1 << kShapeTorus);
     EXPECT_LE(std::labs(static_cast<long>(mallinfo2().uordblks - heapAfterThousand)), 1L << 20);
+}
+
+// 1000 frames of 400 strands on every shape under the strongest wind and gravity; every extreme of length,
+// rest angle, damping and style comes in one of the runs.
+TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFinite) {
+    MainPanel& p = *mainPanel;
+    struct Extremes {
+        double length, angle, damping;
+        const char* style;
+    };
+    const Extremes runs[] = {{1, 0, 0.001, "Style/Messy"},
+                             {50, 90, 0.1, "Style/Combed"},
+                             {1, 90, 0.1, "Style/Combed"},
+                             {50, 0, 0.001, "Style/Messy"}};
+    testing::internal::CaptureStdout();
+    slide(p.hairsSlider, 20);
+    slide(p.windSlider, 0.2);
+    slide(p.gravitySlider, -0.2);
+    for (const char* shape :
+         {"Under Lying Shape/Plane", "Under Lying Shape/Sphere", "Under Lying Shape/Torus"}) {
+        for (const Extremes& run : runs) {
+            pick(shape);
+            slide(p.lengthSlider, run.length);
+            slide(p.restAngleSlider, run.angle);
+            slide(p.dampingSlider, run.damping);
+            pick(run.style);
+            for (int frame = 0; frame < 1000; ++frame) p.hairModel->stepFrame();
+            EXPECT_TRUE(liveStateIsFinite())
+                << shape << ", length " << run.length << ", damping " << run.damping;
+        }
+    }
+    testing::internal::GetCapturedStdout();
 }
 
 }  // namespace
