@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config python3
+  g++ cmake make pkg-config
   libfltk1.3-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev libxdamage-dev
