@@ -12,7 +12,9 @@ int elapsedMilliseconds() {
     return static_cast<int>(duration_cast<milliseconds>(steady_clock::now() - start).count());
 }
 
-void timerChanged(Fl_Widget*, void* data) { static_cast<Fl_Widget*>(data)->damage(FL_DAMAGE_CHILD); }
+void timerChanged(Fl_Widget*, void* data) {
+    static_cast<Fl_Widget*>(data)->damage(FL_DAMAGE_CHILD);
+}
 
 AnimationTimer::AnimationTimer(Fl_Widget* target, int frameCount, int x, int y, int w, int h)
     : Fl_Value_Slider(x, y, w, h) {
@@ -65,16 +67,19 @@ PlayButton::PlayButton(AnimationTimer* timer, int x, int y, int w, int h)
     lastTick = 0;
 }
 
-PlayButton::~PlayButton() { Fl::remove_timeout(playTick, this); }
+PlayButton::~PlayButton() {
+    Fl::remove_timeout(playTick, this);
+}
 
 // Advances the timer by one (wrapping to 0 at its maximum) when more than 33 ms have passed since the
 // last advance, and sleeps until the next advance is due.
 void playTick(void* data) {
     auto* button = static_cast<PlayButton*>(data);
     if (!button->value()) return;
-    int waited = elapsedMilliseconds() - button->lastTick;
+    const int now = elapsedMilliseconds();
+    int waited = now - button->lastTick;
     if (waited >= kTicksPerAdvance) {
-        button->lastTick = elapsedMilliseconds();
+        button->lastTick = now;
         AnimationTimer* timer = button->timer;
         int v = static_cast<int>(timer->value()) + 1;
         if (v >= static_cast<int>(timer->maximum())) v = 0;

@@ -55,39 +55,34 @@ int NurbsSurface::setup(int newDegreeU, int newDegreeV, int newCountU, int newCo
                         const float* newKnotsU, const float* newKnotsV, int newSamplesU, int newSamplesV) {
     // The tables depend only on degrees, counts, knots and samples: the same layout again (every strand
     // tube on every frame) keeps them and takes the new points, with the same result as a full rebuild.
-    if (hasLayout(newDegreeU, newDegreeV, newCountU, newCountV, newKnotsU, newKnotsV, newSamplesU,
-                  newSamplesV)) {
-        std::copy(points, points + countU * countV * 4, controlPoints);
-        normalsTowardOrigin = false;
-        return 0;
+    if (!hasLayout(newDegreeU, newDegreeV, newCountU, newCountV, newKnotsU, newKnotsV, newSamplesU,
+                   newSamplesV)) {
+        release();
+        degreeU = newDegreeU;
+        degreeV = newDegreeV;
+        countU = newCountU;
+        countV = newCountV;
+        orderU = degreeU + 1;
+        orderV = degreeV + 1;
+        knotCountU = orderU + countU;
+        knotCountV = orderV + countV;
+        spanCountU = countU - degreeU;
+        spanCountV = countV - degreeV;
+
+        controlPoints = new float[countU * countV * 4];
+        knotsU = new float[knotCountU];
+        knotsV = new float[knotCountV];
+        basisCoefU = new float[orderU * orderU * spanCountU];
+        basisCoefV = new float[orderV * orderV * spanCountV];
+        isoPoints = new float[orderV * 4];
+        isoDerivs = new float[orderV * 4];
+        std::copy(newKnotsU, newKnotsU + knotCountU, knotsU);
+        std::copy(newKnotsV, newKnotsV + knotCountV, knotsV);
+        computeBasisCoefficients();
+        setSampling(newSamplesU, newSamplesV);
     }
-    release();
-    degreeU = newDegreeU;
-    degreeV = newDegreeV;
-    countU = newCountU;
-    countV = newCountV;
-    orderU = degreeU + 1;
-    orderV = degreeV + 1;
-    knotCountU = orderU + countU;
-    knotCountV = orderV + countV;
-    spanCountU = countU - degreeU;
-    spanCountV = countV - degreeV;
-
-    const int pointFloats = countU * countV * 4;
-    controlPoints = new float[pointFloats];
-    knotsU = new float[knotCountU];
-    knotsV = new float[knotCountV];
-    basisCoefU = new float[orderU * orderU * spanCountU];
-    basisCoefV = new float[orderV * orderV * spanCountV];
-    isoPoints = new float[orderV * 4];
-    isoDerivs = new float[orderV * 4];
-    std::copy(points, points + pointFloats, controlPoints);
-    std::copy(newKnotsU, newKnotsU + knotCountU, knotsU);
-    std::copy(newKnotsV, newKnotsV + knotCountV, knotsV);
+    std::copy(points, points + countU * countV * 4, controlPoints);
     normalsTowardOrigin = false;
-
-    computeBasisCoefficients();
-    setSampling(newSamplesU, newSamplesV);
     return 0;
 }
 
