@@ -9,16 +9,16 @@
 #include "hair/Random.h"
 
 inline void resetFloatSettings() {
-    thickness = 1.0f;
-    wind = 0.05f;
-    gravity = -0.05f;
-    springConstant = 0.1f;
-    damping = 0.01f;
+    thickness = kThicknessSlider.start;
+    wind = kWindSlider.start;
+    gravity = kGravitySlider.start;
+    springConstant = kSpringConstant;
+    damping = kDampingSlider.start;
 }
 
 inline void resetAsNewProcess() {
     resetFloatSettings();
-    resetRandom();
+    hair::resetRandom();
 }
 
 class DefaultSettingsTest : public ::testing::Test {

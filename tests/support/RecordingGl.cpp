@@ -6,10 +6,8 @@
 std::vector<GlCall> glCallLog;
 
 // Defines the entry point `name` taking `params`, recording the listed arguments.
-#define RECORDED(name, params, ...)                  \
-    void name params {                               \
-        glCallLog.push_back({#name, {__VA_ARGS__}}); \
-    }
+#define RECORDED(name, params, ...) \
+    void name params { glCallLog.push_back({#name, {__VA_ARGS__}}); }
 
 extern "C" {
 RECORDED(glBegin, (GLenum mode), static_cast<float>(mode))

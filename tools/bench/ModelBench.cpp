@@ -2,10 +2,10 @@
 // sphere (with the time per sample), one dynamics step, the tube rebuild and one whole frame.
 #include <benchmark/benchmark.h>
 
-#include "app/HairModel.h"
-#include "app/MainPanel.h"
+#include "anim/Dynamics.h"
+#include "anim/StrandTubes.h"
 #include "hair/HairStore.h"
-#include "nurbs/Evaluation.h"
+#include "nurbs/RowEvaluation.h"
 
 namespace {
 
@@ -21,12 +21,11 @@ BENCHMARK_CAPTURE(BM_EvaluateRow, sphere, &shapeSurface);
 
 // A model operation at 20 x 20 strands on the sphere; the hair moves on from run to run, as it does on
 // screen.
-void BM_Model(benchmark::State& state, void (HairModel::*operation)()) {
-    HairModel& model = *mainPanel->hairModel;
-    for (auto _ : state) (model.*operation)();
+void BM_Model(benchmark::State& state, void (*operation)()) {
+    for (auto _ : state) operation();
 }
-BENCHMARK_CAPTURE(BM_Model, dynamicsStep, &HairModel::dynamicsStep)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Model, updateHairShape, &HairModel::updateHairShape)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Model, stepFrame, &HairModel::stepFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Model, dynamicsStep, anim::dynamicsStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Model, updateHairShape, anim::updateHairShape)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Model, stepFrame, anim::stepFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

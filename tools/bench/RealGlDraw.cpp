@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "app/MainPanel.h"
-#include "bench/BenchScene.h"
-#include "sim/PhaseBench.h"
+#include "common/BenchScene.h"
+#include "common/PhaseTiming.h"
 #include "view/HairView.h"
 
 int main() {
@@ -16,7 +16,8 @@ int main() {
         std::fprintf(stderr, "tresslow-gl-bench: the display offers no double-buffered OpenGL visual\n");
         return 2;
     }
-    buildBenchScene();
+    mainPanel = new MainPanel;
+    buildBenchScene(*mainPanel->hairModel);
     mainPanel->show();
     HairView& view = *mainPanel->hairView;
     for (int wait = 0; wait < 100 && !view.valid(); wait++) Fl::wait(0.1);

@@ -37,9 +37,7 @@ struct OptionRule {
     bool* flag = nullptr;  // for an option without one
 };
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // A number that fills the whole text; a whole number where asked.
 std::string readNumber(const std::string& name, const std::string& text, bool whole, double& value) {
@@ -52,15 +50,16 @@ std::string readNumber(const std::string& name, const std::string& text, bool wh
     return "";
 }
 
-// A number within low..high (a slider's range), whole for an int field, rounded to single for a float.
+// A number within the slider's range, whole for an int field, rounded to single for a float.
 template <typename T>
-ReadValue inRange(double low, double high, std::optional<T>& field) {
-    return [low, high, &field](const std::string& name, const std::string& text) {
+ReadValue inRange(const SliderSpec& slider, std::optional<T>& field) {
+    return [&slider, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, std::is_integral_v<T>, value);
-        if (error.empty() && (value < low || value > high)) {
+        if (error.empty() && (value < slider.minimum || value > slider.maximum)) {
             char message[80];
-            std::snprintf(message, sizeof message, " must lie between %g and %g, not ", low, high);
+            std::snprintf(message, sizeof message, " must lie between %g and %g, not ", slider.minimum,
+                          slider.maximum);
             error = name + message + quoted(text);
         }
         if (error.empty()) field = static_cast<T>(value);
@@ -101,13 +100,13 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         {"--shape",
          choice({{"plane", kShapePlane}, {"sphere", kShapeSphere}, {"torus", kShapeTorus}}, options.shape)},
         {"--style", choice({{"messy", kStyleMessy}, {"combed", kStyleCombed}}, options.style)},
-        {"--hairs", inRange(1, 20, options.hairs)},
-        {"--length", inRange(1, 50, options.length)},
-        {"--rest-angle", inRange(0, 90, options.restAngle)},
-        {"--thickness", inRange(0.5, 5, options.thickness)},
-        {"--wind", inRange(0, 0.2, options.wind)},
-        {"--gravity", inRange(-0.2, 0, options.gravity)},
-        {"--damping", inRange(0.001, 0.1, options.damping)},
+        {"--hairs", inRange(kHairsSlider, options.hairs)},
+        {"--length", inRange(kLengthSlider, options.length)},
+        {"--rest-angle", inRange(kRestAngleSlider, options.restAngle)},
+        {"--thickness", inRange(kThicknessSlider, options.thickness)},
+        {"--wind", inRange(kWindSlider, options.wind)},
+        {"--gravity", inRange(kGravitySlider, options.gravity)},
+        {"--damping", inRange(kDampingSlider, options.damping)},
         {"--frames", frameCount(options.frames)},
         {"--dump",
          [&](const std::string&, const std::string& text) {

@@ -8,8 +8,8 @@
 class HairModel;
 
 struct SimOptions {
-    std::optional<int> shape;  // kShapePlane, kShapeSphere or kShapeTorus
-    std::optional<int> style;  // kStyleMessy or kStyleCombed
+    std::optional<int> shape;  // a ShapeCode
+    std::optional<int> style;  // a StyleCode
     std::optional<int> hairs, length, restAngle;
     std::optional<float> thickness, wind, gravity, damping;
     int frames = 0;

@@ -1,0 +1,31 @@
+// The random stream of the growers and the two draws built on it, U and J.
+// Never seeded: the stream starts from the same state in every process.
+#include "hair/Random.h"
+
+#include <cstdint>
+
+namespace hair {
+
+namespace {
+
+constexpr uint32_t kStartState = 1;
+uint32_t randomState = kStartState;  // advanced mod 2^32 by every draw
+
+}  // namespace
+
+int drawRandom() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7FFF);
+}
+
+// r*X exactly in double (a 15-bit whole number times a float), divided by 32767 in double, rounded once
+// to float.
+float uniformDraw(float scale) {
+    return static_cast<float>(static_cast<double>(drawRandom()) * scale / kRandomMax);
+}
+
+int jitterDraw() { return drawRandom() * 5 / kRandomMax; }
+
+void resetRandom() { randomState = kStartState; }
+
+}  // namespace hair

@@ -1,0 +1,61 @@
+// The sphere and the torus: the shared control net of a surface of revolution, the two shapes built on
+// it, and the hair grown on them.
+#include "hair/SphereAndTorus.h"
+
+#include <cmath>
+
+#include "hair/HairStore.h"
+#include "hair/SurfaceGrower.h"
+
+namespace hair {
+
+namespace {
+
+// The nine-point control square of a unit circle, twice: (T, S) is the profile in the (distance from the
+// axis, height) plane from (-1, 0) through (0, 1), (1, 0), (0, -1); (P, Q) goes around the axis in the
+// x-y plane from (0, 1) through (-1, 0), (0, -1), (1, 0). Odd entries are corners and carry the weight h.
+constexpr float T[9] = {-1, -1, 0, 1, 1, 1, 0, -1, -1};
+constexpr float S[9] = {0, 1, 1, 1, 0, -1, -1, -1, 0};
+constexpr float P[9] = {0, -1, -1, -1, 0, 1, 1, 1, 0};
+constexpr float Q[9] = {1, 1, 0, -1, -1, -1, 0, 1, 1};
+// Degree 2 with double inner knots: the surface passes through the even control points at 0, 1/4, ... 1.
+constexpr float kCircleKnots[12] = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
+
+}  // namespace
+
+// Point (i, j) of the net: i along the profile (u), j around the axis (v).
+void buildSurfaceOfRevolution(NurbsSurface& surface, float r, float R) {
+    const float h = static_cast<float>(std::sqrt(2.0) / 2.0);
+    float net[81 * 4];
+    for (int i = 0; i < 9; i++) {
+        for (int j = 0; j < 9; j++) {
+            const float w = (j % 2 ? h : 1.0f) * (i % 2 ? h : 1.0f);
+            const float d = r * T[i] + R;
+            float* point = net + (i * 9 + j) * 4;
+            point[0] = d * P[j] * w;
+            point[1] = d * Q[j] * w;
+            point[2] = r * S[i] * w;
+            point[3] = w;
+        }
+    }
+    surface.release();
+    surface.setup(2, 2, 9, 9, net, kCircleKnots, kCircleKnots, 20, 20);
+}
+
+// The profile circle passes through the axis, so the net covers the sphere twice, once with the cross
+// product of the derivatives pointing out and once in. Every normal is turned toward the centre, as the
+// torus's already are: the ball is lit as one surface and its hair grows outward everywhere.
+void makeSphere() {
+    shapeType = kShapeSphere;
+    buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f);
+    shapeSurface.normalsTowardOrigin = true;
+    growHairOnSurface();
+}
+
+void makeTorus() {
+    shapeType = kShapeTorus;
+    buildSurfaceOfRevolution(shapeSurface, 50.0f, 100.0f);
+    growHairOnSurface();
+}
+
+}  // namespace hair

@@ -1,0 +1,152 @@
+// The scene in immediate mode: light and projection, the unlit control polygons, the tubes in the hair
+// material, and the underlying shape (an unlit blue square, or the sphere or torus in the shape material).
+#include "view/Scene.h"
+
+#include <GL/gl.h>
+
+#include "app/Settings.h"
+#include "hair/HairStore.h"
+#include "view/ViewState.h"
+
+namespace {
+
+// Front-face material; shininess as a fraction of 128.
+struct Material {
+    float ambient[4], diffuse[4], specular[4];
+    float shininess;
+};
+constexpr Material kHairMaterial = {{0.2125f, 0.1275f, 0.054f, 1.0f},
+                                    {0.714f, 0.4284f, 0.18144f, 1.0f},
+                                    {0.393548f, 0.271906f, 0.166721f, 1.0f},
+                                    0.2f};
+constexpr Material kShapeMaterial = {{0.329412f, 0.223529f, 0.027451f, 1.0f},
+                                     {0.780392f, 0.568627f, 0.113725f, 1.0f},
+                                     {0.992157f, 0.941176f, 0.807843f, 1.0f},
+                                     0.21794872f};
+
+void setMaterial(const Material& material) {
+    glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, material.shininess * 128.0f);
+}
+
+// Both ends of segment k (points k and k+1) of strand s.
+void sendSegment(int s, int k) {
+    const float* a = hairPoints[kPointsPerStrand * s + k].position;
+    const float* b = hairPoints[kPointsPerStrand * s + k + 1].position;
+    glVertex3f(a[0], a[1], a[2]);
+    glVertex3f(b[0], b[1], b[2]);
+}
+
+// Each strand's 7 segments, unlit, in colours that fade from white through orange to dark red over all
+// segments drawn (the factors are not reset per strand), then its points in blue. Sending both ends of
+// every segment again sends points 1 to 6 of a strand twice.
+void drawControlPolygons() {
+    const int strands = liveStrandCount();
+    glDisable(GL_LIGHTING);
+    glPushMatrix();
+    glLineWidth(1.0f);
+    float r = 1.0f, g = 1.0f, b = 1.0f;
+    glBegin(GL_LINES);
+    for (int s = 0; s < strands; s++) {
+        for (int k = 0; k < kPointsPerStrand - 1; k++) {
+            glColor3f(r, g, b);
+            sendSegment(s, k);
+            r = r * 0.999f;
+            g = g * 0.988f;
+            b = b * 0.95f;
+        }
+    }
+    glEnd();
+    glPointSize(4.0f);
+    glBegin(GL_POINTS);
+    for (int s = 0; s < strands; s++) {
+        for (int k = 0; k < kPointsPerStrand - 1; k++) {
+            glColor3f(0.0f, 0.5f, 1.0f);
+            sendSegment(s, k);
+        }
+    }
+    glEnd();
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+}
+
+void drawStrandTubes() {
+    glPushMatrix();
+    setMaterial(kHairMaterial);
+    for (int s = 0; s < liveStrandCount(); s++) strandSurfaces[s].draw();
+    glPopMatrix();
+}
+
+void drawPlaneSquare() {
+    const double h = kPlaneHalfSize;
+    glDisable(GL_LIGHTING);
+    glPushMatrix();
+    glBegin(GL_QUADS);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glVertex3d(-h, 0.0, -h);
+    glVertex3d(h, 0.0, -h);
+    glVertex3d(h, 0.0, h);
+    glVertex3d(-h, 0.0, h);
+    glEnd();
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+}
+
+// The plane is an unlit blue square under the strands; the sphere and torus are lit gold surfaces.
+void drawUnderlyingShape() {
+    if (shapeType == kShapePlane) {
+        drawPlaneSquare();
+    } else if (shapeType == kShapeSphere || shapeType == kShapeTorus) {
+        glPushMatrix();
+        setMaterial(kShapeMaterial);
+        shapeSurface.draw();
+        glPopMatrix();
+    }
+}
+
+}  // namespace
+
+// The orthographic box goes into the model-view matrix (no glMatrixMode anywhere); it maps -200..200 in x
+// and y onto the view and mirrors z. The light's position is given before the matrix is reset.
+void setUpView(int width, int height) {
+    const float lightAmbient[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    const float lightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const float lightPosition[] = {0.0f, 3.0f, 3.0f, 0.0f};  // directional
+    const float modelAmbient[] = {0.2f, 0.2f, 0.2f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, modelAmbient);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
+    glFrontFace(GL_CW);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_AUTO_NORMAL);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_DEPTH_TEST);
+    glClearColor(0.6f, 0.7f, 0.9f, 0.0f);
+    glLoadIdentity();
+    glViewport(0, 0, width, height);
+    glOrtho(-200, 200, -200, 200, -200, 200);
+}
+
+void clearFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glShadeModel(GL_SMOOTH);
+    glPolygonMode(GL_FRONT_AND_BACK, renderMode == kRenderWireframe ? GL_LINE : GL_FILL);
+}
+
+void drawScene() {
+    glPushMatrix();
+    glTranslatef(panX, -panY, 0.0f);
+    glRotatef(rotationX + 30.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(30.0f - rotationZ, 0.0f, 0.0f, 1.0f);
+    glScalef(zoomFactor, zoomFactor, zoomFactor);
+    if (showControlPolygons) drawControlPolygons();
+    drawStrandTubes();
+    drawUnderlyingShape();
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+}

@@ -1,0 +1,14 @@
+// The scene of the hair view, drawn with OpenGL into whatever context is current: the window's, or an
+// off-screen one. A view's draw is setUpView (once per context), clearFrame, one animation frame, drawScene.
+#pragma once
+
+// Lights, material model, depth test, clear colour, viewport and the orthographic box for a view of
+// width x height pixels.
+void setUpView(int width, int height);
+
+// Clears the buffers and sets shading and the polygon mode of renderMode.
+void clearFrame();
+
+// The scene under the view's pan, turn and zoom: the control polygons if shown, the live strands' tubes,
+// and the underlying shape.
+void drawScene();
