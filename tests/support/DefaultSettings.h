@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "hair/HairStore.h"
 #include "hair/Random.h"
+#include "view/ViewState.h"
 
 inline void resetFloatSettings() {
     thickness = kThicknessSlider.start;
@@ -16,8 +17,13 @@ inline void resetFloatSettings() {
     damping = kDampingSlider.start;
 }
 
+// The state a new process starts with, before the model exists: the float settings, the view state and
+// the random stream (the store's contents beyond what a growth writes are never read).
 inline void resetAsNewProcess() {
     resetFloatSettings();
+    zoomFactor = 1.0f;
+    rotationX = rotationZ = panX = panY = 0.0f;
+    lastMouseX = lastMouseY = 0;
     hair::resetRandom();
 }
 

@@ -2,14 +2,17 @@
 // fires them.
 #pragma once
 
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Value_Slider.H>
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "app/HairModel.h"
 #include "app/MainPanel.h"
 #include "hair/HairStore.h"
+#include "support/DefaultSettings.h"
 
 inline std::vector<float> livePositions() {
     std::vector<float> values;
@@ -18,10 +21,20 @@ inline std::vector<float> livePositions() {
     return values;
 }
 
+// Every test starts from the program's start-up state: a new panel on the state of a new process, with no
+// check mark in the menu (the toolkit writes the marks into the one static menu table).
 class MainPanelUi : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!mainPanel) mainPanel = new MainPanel;  // one panel for the binary, as in the program
+    void SetUp() override {
+        if (mainPanel) {
+            delete mainPanel->window;
+            delete mainPanel->hairModel;
+            delete mainPanel;
+        }
+        resetAsNewProcess();
+        mainPanel = new MainPanel;
+        Fl_Menu_Bar& bar = *mainPanel->menuBar;
+        for (int i = 0; i < bar.size(); i++) bar.mode(i, bar.mode(i) & ~FL_MENU_VALUE);
     }
     // A command fired as the toolkit fires it: a menu entry picked, a slider moved and its callback run.
     static void pick(const char* path) { mainPanel->menuBar->picked(mainPanel->menuBar->find_item(path)); }

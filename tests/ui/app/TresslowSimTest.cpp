@@ -52,8 +52,6 @@ TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
     const std::string options =
         "--shape sphere --hairs 3 --rest-angle 30 --length 21 --style=combed --frames 2";
     const auto [status, out, err, dump] = runSim(options);
-    resetAsNewProcess();
-    HairModel model;
     EXPECT_EQ(numbersOf(start, "position"), livePositions());
     testing::internal::CaptureStdout();
     pick("Style/Combed");
