@@ -5,6 +5,7 @@
 #include <FL/x.H>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "anim/PlayControl.h"
 #include "app/MainPanel.h"
@@ -14,11 +15,15 @@
 // connection opened here becomes the toolkit's: a bare X server resets when its last client leaves and
 // refuses connections meanwhile, so a second connection could fail with the toolkit's own message.
 static bool displayIsUsable() {
-    Display* display = XOpenDisplay(nullptr);
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name) {
+        std::fprintf(stderr, "tresslow: DISPLAY is not set; set it to a running X server\n");
+        return false;
+    }
+    Display* display = XOpenDisplay(name);
     if (!display) {
         std::fprintf(stderr,
-                     "tresslow: cannot open the X display \"%s\"; set DISPLAY to a running X server\n",
-                     XDisplayName(nullptr));
+                     "tresslow: cannot open the X display \"%s\"; set DISPLAY to a running X server\n", name);
         return false;
     }
     fl_open_display(display);
