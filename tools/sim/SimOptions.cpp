@@ -50,17 +50,33 @@ std::string readNumber(const std::string& name, const std::string& text, bool wh
     return "";
 }
 
-// A number within the slider's range, whole for an int field, rounded to single for a float.
+// A value within a 1e-4 step of a whole number of steps counts as one: that is far more than the rounding
+// of a float written out in decimal, and far less than any value in between.
+constexpr double kStepTolerance = 1e-4;
+
+// Why `value` is no value that the slider can hold, or "".
+std::string outsideSlider(const SliderSpec& slider, double value) {
+    char reason[80] = "";
+    const double steps = (value - slider.minimum) / slider.step;
+    if (value < slider.minimum || value > slider.maximum) {
+        std::snprintf(reason, sizeof reason, " must lie between %g and %g, not ", slider.minimum,
+                      slider.maximum);
+    } else if (std::fabs(steps - std::round(steps)) > kStepTolerance) {
+        std::snprintf(reason, sizeof reason, " must be a whole number of steps of %g from %g, not ",
+                      slider.step, slider.minimum);
+    }
+    return reason;
+}
+
+// A number that the slider can hold, whole for an int field, rounded to single for a float.
 template <typename T>
-ReadValue inRange(const SliderSpec& slider, std::optional<T>& field) {
+ReadValue onSlider(const SliderSpec& slider, std::optional<T>& field) {
     return [&slider, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, std::is_integral_v<T>, value);
-        if (error.empty() && (value < slider.minimum || value > slider.maximum)) {
-            char message[80];
-            std::snprintf(message, sizeof message, " must lie between %g and %g, not ", slider.minimum,
-                          slider.maximum);
-            error = name + message + quoted(text);
+        if (error.empty()) {
+            const std::string reason = outsideSlider(slider, value);
+            if (!reason.empty()) error = name + reason + quoted(text);
         }
         if (error.empty()) field = static_cast<T>(value);
         return error;
@@ -100,13 +116,13 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         {"--shape",
          choice({{"plane", kShapePlane}, {"sphere", kShapeSphere}, {"torus", kShapeTorus}}, options.shape)},
         {"--style", choice({{"messy", kStyleMessy}, {"combed", kStyleCombed}}, options.style)},
-        {"--hairs", inRange(kHairsSlider, options.hairs)},
-        {"--length", inRange(kLengthSlider, options.length)},
-        {"--rest-angle", inRange(kRestAngleSlider, options.restAngle)},
-        {"--thickness", inRange(kThicknessSlider, options.thickness)},
-        {"--wind", inRange(kWindSlider, options.wind)},
-        {"--gravity", inRange(kGravitySlider, options.gravity)},
-        {"--damping", inRange(kDampingSlider, options.damping)},
+        {"--hairs", onSlider(kHairsSlider, options.hairs)},
+        {"--length", onSlider(kLengthSlider, options.length)},
+        {"--rest-angle", onSlider(kRestAngleSlider, options.restAngle)},
+        {"--thickness", onSlider(kThicknessSlider, options.thickness)},
+        {"--wind", onSlider(kWindSlider, options.wind)},
+        {"--gravity", onSlider(kGravitySlider, options.gravity)},
+        {"--damping", onSlider(kDampingSlider, options.damping)},
         {"--frames", frameCount(options.frames)},
         {"--dump",
          [&](const std::string&, const std::string& text) {

@@ -1,5 +1,6 @@
 // The command line of tresslow-sim: which commands to apply to the model, how many frames to run, and
-// what to write. Every value is checked against the range of the slider it stands for.
+// what to write. Every value must be one that the slider it stands for can hold: within its range and a
+// whole number of its steps from its minimum.
 #pragma once
 
 #include <optional>

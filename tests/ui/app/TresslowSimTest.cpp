@@ -75,9 +75,14 @@ TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
 
 TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"--colour red", kDump, "unknown option"},      {"--hairs", kDump, "needs a value"},
-        {"--length long", kDump, "needs a number"},     {"--wind 0.3", kDump, "must lie between"},
-        {"--frames -1", kDump, "negative frame count"}, {"", kDump + ".d/dump.json", "cannot write"},
+        {"--colour red", kDump, "unknown option"},
+        {"--hairs", kDump, "needs a value"},
+        {"--length long", kDump, "needs a number"},
+        {"--wind 0.3", kDump, "must lie between"},
+        {"--wind 0.055", kDump, "steps of 0.01 from 0,"},
+        {"--thickness 2.35", kDump, "steps of 0.1 from 0.5,"},
+        {"--frames -1", kDump, "negative frame count"},
+        {"", kDump + ".d/dump.json", "cannot write"},
     };
     for (const auto& [arguments, dumpPath, reason] : cases) {
         const auto [status, out, err, dump] = runSim(arguments, dumpPath);
@@ -85,6 +90,8 @@ TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
         EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
         EXPECT_NE(err.find(reason), std::string::npos) << err;
     }
+    // Whole steps, also as a float written out in decimal, are what the sliders hold.
+    EXPECT_EQ(std::get<0>(runSim("--wind 0.05 --thickness 2.3 --damping 0.0500000007")), 0);
     const auto [status, out, err, dump] = runSim("--help");
     EXPECT_EQ(std::make_tuple(status, out.substr(0, 20)), std::make_tuple(0, "usage: tresslow-sim "));
 }
