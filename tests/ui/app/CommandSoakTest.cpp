@@ -1,6 +1,7 @@
 // A soak of 20,000 random commands through the real widgets, each followed by a checked frame.
 #include <malloc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "app/HairModel.h"
 #include "app/Settings.h"
+#include "hair/Growth.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -68,9 +70,20 @@ TEST_F(CommandSoak, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHea
     EXPECT_LE(std::labs(static_cast<long>(mallinfo2().uordblks - heapAfterThousand)), 1L << 20);
 }
 
+// The largest distance of a live point from the origin.
+float farthestLivePoint() {
+    float farthest = 0;
+    for (int i = 0; i < livePointCount(); i++) {
+        const float* p = hairPoints[i].position;
+        farthest = std::max(farthest, std::hypot(p[0], p[1], p[2]));
+    }
+    return farthest;
+}
+
 // 1000 frames of 400 strands on every shape under the strongest wind and gravity; every extreme of length,
-// rest angle, damping and style comes in one of the runs.
-TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFinite) {
+// rest angle, damping and style comes in one of the runs. The hair stays finite, and within the reach that
+// the view's depth range covers in every frame.
+TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFiniteAndWithinReach) {
     MainPanel& p = *mainPanel;
     struct Extremes {
         double length, angle, damping;
@@ -92,9 +105,13 @@ TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFinite) {
             slide(p.restAngleSlider, run.angle);
             slide(p.dampingSlider, run.damping);
             pick(run.style);
-            for (int frame = 0; frame < 1000; ++frame) p.hairModel->stepFrame();
-            EXPECT_TRUE(liveStateIsFinite())
-                << shape << ", length " << run.length << ", damping " << run.damping;
+            float farthest = farthestLivePoint();
+            for (int frame = 0; frame < 1000; ++frame) {
+                p.hairModel->stepFrame();
+                farthest = std::max(farthest, farthestLivePoint());
+            }
+            EXPECT_TRUE(liveStateIsFinite() && farthest <= hair::kHairReach)
+                << shape << ", length " << run.length << ", damping " << run.damping << ": " << farthest;
         }
     }
     testing::internal::GetCapturedStdout();
