@@ -93,18 +93,19 @@ TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFiniteAndWithinR
                              {50, 90, 0.1, "Style/Combed"},
                              {1, 90, 0.1, "Style/Combed"},
                              {50, 0, 0.001, "Style/Messy"}};
-    testing::internal::CaptureStdout();
     slide(p.hairsSlider, 20);
     slide(p.windSlider, 0.2);
     slide(p.gravitySlider, -0.2);
     for (const char* shape :
          {"Under Lying Shape/Plane", "Under Lying Shape/Sphere", "Under Lying Shape/Torus"}) {
         for (const Extremes& run : runs) {
+            testing::internal::CaptureStdout();  // the commands' lines, not the failures'
             pick(shape);
             slide(p.lengthSlider, run.length);
             slide(p.restAngleSlider, run.angle);
             slide(p.dampingSlider, run.damping);
             pick(run.style);
+            testing::internal::GetCapturedStdout();
             float farthest = farthestLivePoint();
             for (int frame = 0; frame < 1000; ++frame) {
                 p.hairModel->stepFrame();
@@ -114,7 +115,6 @@ TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFiniteAndWithinR
                 << shape << ", length " << run.length << ", damping " << run.damping << ": " << farthest;
         }
     }
-    testing::internal::GetCapturedStdout();
 }
 
 }  // namespace
