@@ -193,6 +193,7 @@ square_outline() {
             printf "SQUARE=%d OVERLAP=%.4f MISSING=%.4f SPILL=%.4f\n", square, overlap / square, missing / square,
                 spill / square
         }')"
+    echo "$1: $SQUARE pixels predicted, $OVERLAP of them blue, $MISSING background; blue outside: $SPILL"
     check "${@:3}"
 }
 
@@ -226,5 +227,6 @@ hair_darkness() {
         END {
             for (half in hair) printf "HAIR_%s=%d DARK_%s=%.3f\n", half, hair[half], half, dark[half] / hair[half]
         }')"
+    echo "$1: near-black $DARK_ABOVE of $HAIR_ABOVE hair pixels above the centre, $DARK_BELOW of $HAIR_BELOW below"
     check "${@:3}"
 }
