@@ -153,3 +153,80 @@ count_changed() { compare -metric AE "$WORK/$1.png[$VIEW]" "$WORK/$2.png[$VIEW]"
 
 expect() { "$@" || fail "$*"; }
 lines() { grep -c "${1:-.}" "$WORK/stdout" || true; }
+
+# Where the view's set-up puts a world point (x, y, z) at zoom Z, under the fixed 30-degree tilt and turn and
+# no pan: the view's pixel (PX, PY), from its top-left corner, pixel centres at +0.5. The box maps -200..200
+# in x onto the 445 columns and in y onto the 455 rows. WX, WY: a pixel's centre back in world units at zoom 1.
+VIEW_AWK='
+function project(x, y, z, zoom,   c, s, x1, y1) {
+    c = cos(atan2(1, 1) * 4 / 6); s = 0.5
+    x1 = x * c - y * s; y1 = x * s + y * c
+    PX = (1 + x1 * zoom / 200) * 445 / 2
+    PY = (1 - (y1 * c - z * s) * zoom / 200) * 455 / 2
+}
+function unproject(px, py) { WX = ((px + 0.5) / 445 * 2 - 1) * 200; WY = (1 - (py + 0.5) / 455 * 2) * 200 }
+{ x = (NR - 1) % 445; y = int((NR - 1) / 445) }'
+
+# Compares screenshot NAME of the plane at zoom ZOOM with the square that the set-up predicts (a pixel whose
+# centre lies inside the projected corners): sets SQUARE, the predicted pixels, OVERLAP and
+# MISSING, the shares of them that are blue and that show the background, and SPILL, the blue pixels outside
+# it as a share of SQUARE.
+square_outline() {
+    eval "$(pixels "$1" | awk -v zoom="$2" "$VIEW_AWK"'
+        function side(i, j, px, py) { return (cx[j] - cx[i]) * (py - cy[i]) - (cy[j] - cy[i]) * (px - cx[i]) }
+        NR == 1 {
+            split("-100 100 100 -100", xs, " ")
+            split("-100 -100 100 100", zs, " ")
+            for (k = 1; k <= 4; k++) { project(xs[k], 0, zs[k], zoom); cx[k] = PX; cy[k] = PY }
+            turn = side(1, 2, cx[3], cy[3]) > 0 ? 1 : -1
+        }
+        {
+            inside = 1
+            for (k = 1; k <= 4; k++) if (turn * side(k, k % 4 + 1, x + 0.5, y + 0.5) < 0) inside = 0
+            blue = $1 <= 2 && $2 <= 2 && $3 >= 253
+            square += inside
+            overlap += inside && blue
+            missing += inside && ($1 - 153) ^ 2 <= 4 && ($2 - 178) ^ 2 <= 4 && ($3 - 229) ^ 2 <= 4
+            spill += blue && !inside
+        }
+        END {
+            printf "SQUARE=%d OVERLAP=%.4f MISSING=%.4f SPILL=%.4f\n", square, overlap / square, missing / square,
+                spill / square
+        }')"
+    echo "$1: $SQUARE pixels predicted, $OVERLAP of them blue, $MISSING background; blue outside: $SPILL"
+    check "${@:3}"
+}
+
+# Looks at the hair in screenshot NAME of SHAPE (sphere or torus) at zoom 1, outside the shape's predicted
+# outline (3 pixels clear of it): sets DARK_ABOVE and DARK_BELOW, the share of its pixels
+# that are near-black (no channel above 63), above and below the shape's centre, and HAIR_ABOVE, HAIR_BELOW,
+# their numbers. The sphere shows as the disc of radius 100, the torus as every point within 50 of its centre
+# circle, which shows as an ellipse of half-axes 100 and 100 cos 30.
+hair_darkness() {
+    eval "$(pixels "$1" | awk -v shape="$2" "$VIEW_AWK"'
+        function outside(wx, wy,   t, k, d, m) {
+            if (shape == "sphere") return wx * wx + wy * wy > 103 ^ 2
+            # The point of the ellipse nearest to a point within 53 of it lies within a few degrees of the
+            # parameter of its direction: 80 degrees around that, by degrees.
+            t = atan2(wy / 86.6025, wx / 100)
+            m = 1e9
+            for (k = -40; k <= 40; k++) {
+                d = (wx - 100 * cos(t + k * 0.0174533)) ^ 2 + (wy - 86.6025 * sin(t + k * 0.0174533)) ^ 2
+                if (d < m) m = d
+            }
+            return m > 53 ^ 2
+        }
+        ($1 - 153) ^ 2 <= 4 && ($2 - 178) ^ 2 <= 4 && ($3 - 229) ^ 2 <= 4 { next }
+        {
+            unproject(x, y)
+            if (!outside(WX, WY)) next
+            half = WY > 0 ? "ABOVE" : "BELOW"
+            hair[half]++
+            dark[half] += $1 < 64 && $2 < 64 && $3 < 64
+        }
+        END {
+            for (half in hair) printf "HAIR_%s=%d DARK_%s=%.3f\n", half, hair[half], half, dark[half] / hair[half]
+        }')"
+    echo "$1: near-black $DARK_ABOVE of $HAIR_ABOVE hair pixels above the centre, $DARK_BELOW of $HAIR_BELOW below"
+    check "${@:3}"
+}

@@ -20,7 +20,9 @@ menu 3 4  # Model / Smooth
 look filled '$BLUE >= 15000'
 
 # Filled, the sphere and the torus are lit gold, brightest on the same side, the sphere evenly; as lines,
-# thin gold meshes. With "Hairs" at 20, 400 brown strands stand on either. Each growth prints "ttotal = 441".
+# thin gold meshes. With "Hairs" at 20, 400 brown strands stand on either, lit alike wherever they run: about
+# as many of their pixels are near-black below the shape's centre as above it (the light comes from above
+# and in front, so not exactly as many). Each growth prints "ttotal = 441".
 menu 1 2  # Under Lying Shape / Sphere
 look sphere '$GOLD >= 12000'
 lean=$LEAN
@@ -33,8 +35,10 @@ look torus '$GOLD >= 20000' '$LEAN * $lean > 0'
 menu 1 2  # Under Lying Shape / Sphere
 click_drawn 805 183  # "Hairs" to 20
 look sphere_hair '$GOLD >= 10000' '$BROWN >= 300'
+hair_darkness sphere_hair sphere '$HAIR_ABOVE >= 2000' '$HAIR_BELOW >= 2000' 'near($DARK_BELOW, $DARK_ABOVE, 0.15)'
 menu 1 3  # Under Lying Shape / Torus
 look torus_hair '$GOLD >= 20000' '$BROWN >= 300' "$(lines '^ttotal = 441$') == 5"
+hair_darkness torus_hair torus '$HAIR_ABOVE >= 2000' '$HAIR_BELOW >= 2000' 'near($DARK_BELOW, $DARK_ABOVE, 0.15)'
 
 # The control points of the hair around the torus span the view, still after "Save Hair Data", which writes
 # nothing; "Load Hair Data" keeps the torus and regrows the hair on the square inside it. Neither prints.
@@ -58,14 +62,17 @@ look thickness_half 'near($BROWN / $brown, 0.5, 0.25)'
 
 # The square's 200 units, turned 30 degrees about the vertical, span 200 cos 30 of the 400 units shown in
 # 445 pixels. Each press in the view widens it 1.2 times with "Zoom In", 0.8 with "Zoom Out", 1 "No Zoom".
+# Zoomed in four times, its corners reach far out in depth, and still the whole square shows as the view's
+# set-up predicts it.
 check 'near($BLUE_W, 193, 3)'
-for zoom in "3 2 1.44" "4 1 0.8" "5 1 1"; do
+for zoom in "3 4 2.0736" "4 2 0.64" "5 1 1"; do
     read -r item presses ratio <<<"$zoom"
     width=$BLUE_W
     menu 4 "$item"  # View / Zoom In, Zoom Out, No Zoom
     for _ in $(seq "$presses"); do click_drawn 400 450; done
     look "zoom$item" 'near($BLUE_W / $width, $ratio, 0.02)'
 done
+square_outline zoom3 2.0736 '$MISSING <= 0.005' '$SPILL <= 0.005'
 
 # With "Rotate", 120 pixels to the right turn the scene 30 degrees about the vertical: the square shows its
 # 200 units across, its depth foreshortened from 93.3 to 50 units. With "Translate", 120 pixels right and

@@ -1,6 +1,7 @@
 // Test double of OpenGL, linked into the Gl tests in place of the library: drawing's calls are logged.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,3 +12,10 @@ struct GlCall {
 };
 
 extern std::vector<GlCall> glCallLog;  // every call since the log was last cleared, in order
+
+// glVertex3f(1, 2, 3), for the messages of failed tests.
+inline std::ostream& operator<<(std::ostream& out, const GlCall& call) {
+    out << call.function << '(';
+    for (size_t k = 0; k < call.args.size(); ++k) out << (k ? ", " : "") << call.args[k];
+    return out << ')';
+}

@@ -30,3 +30,4 @@ void glRotatef(GLfloat, GLfloat, GLfloat, GLfloat) {}
 void glScalef(GLfloat, GLfloat, GLfloat) {}
 void glMaterialfv(GLenum, GLenum, const GLfloat*) {}
 void glMaterialf(GLenum, GLenum, GLfloat) {}
+void glMatrixMode(GLenum) {}

@@ -52,6 +52,8 @@ void updateHairShape() {
         fillStrandGrid(s, ring, grid);
         // No release first: a tube already set up keeps its tables and only takes the new net.
         strandSurfaces[s].setup(2, 3, kPointsPerStrand, kRingPoints, grid, kKnotsU, kKnotsV, 10, 10);
+        // Dv x Du points into the tube only where the strand rises: turned in where it falls as well.
+        strandSurfaces[s].normalFacing = kNormalsIntoTube;
     }
     delete[] grid;
 }

@@ -23,4 +23,13 @@ struct CombedProfile {
 // Draws a[k], b[k], c[k] for each k in turn (21 draws): steps of 0..L, offsets of 0..A.
 CombedProfile drawCombedProfile(float length, float angle);
 
+// The farthest from the origin that a hair point can lie, in world units, at the longest hair. Combed hair
+// on the torus reaches farthest: its root lies up to 150 out (the tube's centre circle, 100, plus its
+// radius, 50), and each of its 7 points advances from the one before along the unit normal by the running
+// sum a[k] <= k L, so the tip stands up to (1 + 2 + ... + 7) L = 28 L farther out, plus a jitter of 0 to 5
+// per point on each axis (35 sqrt 3 < 61 in all). Messy hair reaches 7 L along the normal and A across it,
+// hair on the plane less. Swaying, a strand is drawn toward its springs' rest lengths, 7 L from its root,
+// and the strongest wind and gravity stretch it a little beyond (under 600 out in 1000 frames).
+constexpr float kHairReach = 150.0f + 28.0f * kLengthSlider.maximum + 61.0f;
+
 }  // namespace hair

@@ -48,7 +48,7 @@ void buildSurfaceOfRevolution(NurbsSurface& surface, float r, float R) {
 void makeSphere() {
     shapeType = kShapeSphere;
     buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f);
-    shapeSurface.normalsTowardOrigin = true;
+    shapeSurface.normalFacing = kNormalsTowardOrigin;
     growHairOnSurface();
 }
 

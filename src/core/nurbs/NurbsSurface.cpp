@@ -80,7 +80,7 @@ int NurbsSurface::setup(int newDegreeU, int newDegreeV, int newCountU, int newCo
         setSampling(newSamplesU, newSamplesV);
     }
     std::copy(points, points + countU * countV * 4, controlPoints);
-    normalsTowardOrigin = false;
+    normalFacing = kNormalsAsEvaluated;
     return 0;
 }
 

@@ -7,8 +7,18 @@
 // One evaluated sample: point, unit normal and grid coordinates.
 struct SurfaceVertex {
     float x, y, z;     // the Cartesian surface point
-    float nx, ny, nz;  // unit normal, along dS/dv x dS/du
+    float nx, ny, nz;  // unit normal, along dS/dv x dS/du or against it (NurbsSurface::normalFacing)
     float s, t;        // row / samplesU and sample / samplesV, accumulated in float
+};
+
+// Which way a surface turns its normals. Dv x Du alone faces different ways on different parts of the
+// surfaces drawn here, and the view lights only normals that point into the solid.
+enum NormalFacing : unsigned char {
+    kNormalsAsEvaluated,   // Dv x Du as it comes (the torus: already toward its tube's centre circle)
+    kNormalsTowardOrigin,  // flipped where it points away from the origin (the sphere, centred there)
+    // Flipped where Du points toward -y: into the tube, for a tube swept along u by a ring that lies in a
+    // horizontal plane and turns from +x toward +z with v (the strands). Kept where Du has no y part.
+    kNormalsIntoTube,
 };
 
 class NurbsSurface {
@@ -73,7 +83,6 @@ public:
     int samplesV = 0;
     SurfaceVertex* vertexRing = nullptr;  // 2*(samplesV+1): sample j of a row in slot 2j + (row parity)
 
-    // Orientation of the normals: when set, every evaluated normal that points away from the origin is
-    // flipped, so the whole surface faces its centre. setup clears it.
-    bool normalsTowardOrigin = false;
+    // Which way the evaluated normals are turned; setup resets it to kNormalsAsEvaluated.
+    NormalFacing normalFacing = kNormalsAsEvaluated;
 };

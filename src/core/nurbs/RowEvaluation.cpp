@@ -7,7 +7,7 @@
 //   S  = sum_m Nv[m] iso[m],   Su = sum_m Nv[m] isoDer[m],   Sv = sum_m dNv[m] iso[m]   (homogeneous)
 //   X  = S.xyz / S.w,          Du = (Su.xyz - Su.w X) / S.w,   Dv = (Sv.xyz - Sv.w X) / S.w
 //   n  = Dv x Du, or the limit direction where Du or Dv vanishes (normalDirection)
-//   n  = n / |n| (the root in double), or the fallback where n vanishes; flipped toward the origin if asked
+//   n  = n / |n| (the root in double), or the fallback where n vanishes; turned the way the surface faces
 #include "nurbs/RowEvaluation.h"
 
 #include <algorithm>
@@ -159,8 +159,14 @@ void limitDirection(const float* isoDer, const float* dnv, int orderV, SampleChu
 }
 
 // n / |n| for the first `count` samples, with the root taken in double, and the fallback where n vanishes
-// (zero or not finite); then turned toward the origin where asked.
-void finishNormals(SampleChunk& chunk, int count, bool towardOrigin) {
+// (zero or not finite); then turned the way the surface faces:
+//   toward the origin: flipped where n.X > 0;
+//   into the tube: with R the ring's horizontal offset from the strand's centre line and Dv the ring's
+//   tangent, n.R = (Dv x Du).R = Du.(R x Dv), and R x Dv = (0, -c, 0), c > 0, for a ring turning from +x
+//   toward +z, so n points out of the tube exactly where Du.y < 0. Du.y = (Su.y - Su.w X.y) / S.w, and S.w >
+//   0.
+template <NormalFacing Facing>
+void finishNormalsFacing(SampleChunk& chunk, int count) {
     for (int k = 0; k < count; ++k) {
         const float nx = chunk.nx[k], ny = chunk.ny[k], nz = chunk.nz[k];
         const float length2 = nx * nx + ny * ny + nz * nz;
@@ -169,10 +175,23 @@ void finishNormals(SampleChunk& chunk, int count, bool towardOrigin) {
         const float ux = regular ? nx * inverse : kFallbackNormal.x;
         const float uy = regular ? ny * inverse : kFallbackNormal.y;
         const float uz = regular ? nz * inverse : kFallbackNormal.z;
-        const bool flip = towardOrigin && ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
+        bool flip = false;
+        if (Facing == kNormalsTowardOrigin) flip = ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
+        if (Facing == kNormalsIntoTube) flip = chunk.Su[k][1] - chunk.Su[k][3] * chunk.y[k] < 0.0f;
         chunk.nx[k] = flip ? -ux : ux;
         chunk.ny[k] = flip ? -uy : uy;
         chunk.nz[k] = flip ? -uz : uz;
+    }
+}
+
+void finishNormals(SampleChunk& chunk, int count, NormalFacing facing) {
+    switch (facing) {
+        case kNormalsTowardOrigin:
+            return finishNormalsFacing<kNormalsTowardOrigin>(chunk, count);
+        case kNormalsIntoTube:
+            return finishNormalsFacing<kNormalsIntoTube>(chunk, count);
+        default:
+            return finishNormalsFacing<kNormalsAsEvaluated>(chunk, count);
     }
 }
 
@@ -215,7 +234,7 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
             blendControlRowsOfSpan(first + k);
             limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, chunk, k);
         }
-        finishNormals(chunk, count, surface.normalsTowardOrigin);
+        finishNormals(chunk, count, surface.normalFacing);
         for (int k = 0; k < count; ++k) {
             surface.vertexRing[2 * (first + k) + parity] = {chunk.x[k],  chunk.y[k],  chunk.z[k], chunk.nx[k],
                                                             chunk.ny[k], chunk.nz[k], s,          t};

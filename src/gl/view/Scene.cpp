@@ -1,10 +1,13 @@
-// The scene in immediate mode: light and projection, the unlit control polygons, the tubes in the hair
+// The scene in immediate mode: light, box and depth range, the unlit control polygons, the tubes in the hair
 // material, and the underlying shape (an unlit blue square, or the sphere or torus in the shape material).
 #include "view/Scene.h"
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/Settings.h"
+#include "hair/Growth.h"
 #include "hair/HairStore.h"
 #include "view/ViewState.h"
 
@@ -106,9 +109,25 @@ void drawUnderlyingShape() {
     }
 }
 
+// The farthest from the origin that anything drawn can lie, in world units: the hair's reach plus the tube's
+// radius, well beyond the square's corners (100 sqrt 2) and the torus (150).
+constexpr float kSceneRadius = hair::kHairReach + kThicknessSlider.maximum;
+
+// The box of setUpView keeps depths within 200 of the centre, but zoomed by z the scene reaches
+// kSceneRadius * z from it, turned any way (the pan moves it across the view, not in depth). The projection
+// matrix, the identity in x and y, scales depth by 200 / (kSceneRadius * z) so that all of it fits, and never
+// by more than 1, so a small scene keeps the box as it is. The model-view matrix, and with it the lighting,
+// stays as it is; a positive factor keeps the depth order.
+void fitDepthToScene() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glScalef(1.0f, 1.0f, 200.0f / std::max(200.0f, kSceneRadius * zoomFactor));
+    glMatrixMode(GL_MODELVIEW);
+}
+
 }  // namespace
 
-// The orthographic box goes into the model-view matrix (no glMatrixMode anywhere); it maps -200..200 in x
+// The orthographic box goes into the model-view matrix, where the lighting sees it: it maps -200..200 in x
 // and y onto the view and mirrors z. The light's position is given before the matrix is reset.
 void setUpView(int width, int height) {
     const float lightAmbient[] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -139,6 +158,7 @@ void clearFrame() {
 }
 
 void drawScene() {
+    fitDepthToScene();
     glPushMatrix();
     glTranslatef(panX, -panY, 0.0f);
     glRotatef(rotationX + 30.0f, 1.0f, 0.0f, 0.0f);

@@ -9,6 +9,6 @@ void setUpView(int width, int height);
 // Clears the buffers and sets shading and the polygon mode of renderMode.
 void clearFrame();
 
-// The scene under the view's pan, turn and zoom: the control polygons if shown, the live strands' tubes,
-// and the underlying shape.
+// The depth range fitted to the zoomed scene; then the scene under the view's pan, turn and zoom: the
+// control polygons if shown, the live strands' tubes, and the underlying shape.
 void drawScene();

@@ -46,3 +46,58 @@ TEST_F(HairShapeTest, TubesRunFromTheRootRingToTheTipRing) {
     model.updateHairShape();
     EXPECT_EQ(strandSurfaces[4].controlPoints[0], hairPoints[8 * 4].position[0] + thickness);
 }
+
+// A strand of two straight legs, points 0-3 on the first and 4-7 on the second: a degree-2 piece sees three
+// consecutive points, so sample rows 0-3 lie around the first leg's line and rows 7-10 around the second's.
+struct Leg {
+    float start[3], step[3];  // point k of the leg: start + k*step
+};
+struct TwoLegStrand {
+    const char* name;
+    Leg legs[2];
+};
+
+// Into the tube: n.(X - C) < 0, with C the foot of X on the leg's line, wherever a leg rises or falls.
+// A strand lying flat at y = 0 gives a flat tube whose normals, (0, +-1, 0), stay as evaluated.
+TEST_F(HairShapeTest, TubeNormalsPointIntoTheTube) {
+    const TwoLegStrand strands[] = {
+        {"up then down", {{{0, 0, 0}, {0, 10, 0}}, {{20, 30, 0}, {0, -10, 0}}}},
+        {"slanted down then up", {{{5, 50, -2}, {3, -4, 1}}, {{40, 10, 7}, {-2, 5, 0}}}},
+        {"steeply down sideways", {{{0, 0, 0}, {8, -9, 4}}, {{32, -36, 16}, {8, -9, 4}}}},
+    };
+    for (const TwoLegStrand& strand : strands) {
+        SCOPED_TRACE(strand.name);
+        for (int k = 0; k < 8; ++k)
+            for (int c = 0; c < 3; ++c)
+                hairPoints[k].position[c] =
+                    strand.legs[k / 4].start[c] + (k % 4) * strand.legs[k / 4].step[c];
+        model.updateHairShape();
+        std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[0].evaluateGrid());
+        for (int i : {0, 1, 2, 3, 7, 8, 9, 10}) {
+            const Leg& leg = strand.legs[i < 5 ? 0 : 1];
+            const float* a = leg.start;
+            const float* d = leg.step;
+            for (int j = 0; j <= 10; ++j) {
+                const SurfaceVertex& p = v[11 * i + j];
+                const float x[3] = {p.x - a[0], p.y - a[1], p.z - a[2]};
+                const float along =
+                    (x[0] * d[0] + x[1] * d[1] + x[2] * d[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+                const float outward = p.nx * (x[0] - along * d[0]) + p.ny * (x[1] - along * d[1]) +
+                                      p.nz * (x[2] - along * d[2]);
+                EXPECT_LT(outward, 0.0f) << "row " << i << ", sample " << j;
+            }
+        }
+    }
+    for (int k = 0; k < 8; ++k) {
+        float* p = hairPoints[k].position;
+        p[0] = 10.0f * k, p[1] = 0, p[2] = 5;
+    }
+    model.updateHairShape();
+    std::unique_ptr<SurfaceVertex[]> flat(strandSurfaces[0].evaluateGrid());
+    strandSurfaces[0].normalFacing = kNormalsAsEvaluated;
+    std::unique_ptr<SurfaceVertex[]> unturned(strandSurfaces[0].evaluateGrid());
+    for (int k = 0; k < 121; ++k)  // 1e-6: the float reciprocal of the length leaves |n| a step below 1
+        EXPECT_TRUE(flat[k].nx == 0 && std::fabs(std::fabs(flat[k].ny) - 1) < 1e-6f && flat[k].nz == 0 &&
+                    flat[k].ny == unturned[k].ny)
+            << "flat, sample " << k;
+}

@@ -57,7 +57,7 @@ TEST(NurbsSurface, TessellationAndFallbackNormal) {
     const float point[16] = {1, 2, 3, 1, 1, 2, 3, 1, 1, 2, 3, 1, 1, 2, 3, 1};
     patch.setup(1, 1, 2, 2, point, kLinear, kLinear, 3, 3);
     for (bool towardOrigin : {false, true}) {
-        patch.normalsTowardOrigin = towardOrigin;
+        patch.normalFacing = towardOrigin ? kNormalsTowardOrigin : kNormalsAsEvaluated;
         r.reset(patch.evaluateGrid());
         for (int k = 0; k < 16; ++k)
             EXPECT_TRUE(r[k].nx == 0 && r[k].ny == (towardOrigin ? -1 : 1) && r[k].nz == 0) << k;

@@ -1,6 +1,7 @@
 // A soak of 20,000 random commands through the real widgets, each followed by a checked frame.
 #include <malloc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "app/HairModel.h"
 #include "app/Settings.h"
+#include "hair/Growth.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -68,9 +70,20 @@ TEST_F(CommandSoak, SoakOfTwentyThousandRandomCommandsKeepsTheHairSoundAndTheHea
     EXPECT_LE(std::labs(static_cast<long>(mallinfo2().uordblks - heapAfterThousand)), 1L << 20);
 }
 
+// The largest distance of a live point from the origin.
+float farthestLivePoint() {
+    float farthest = 0;
+    for (int i = 0; i < livePointCount(); i++) {
+        const float* p = hairPoints[i].position;
+        farthest = std::max(farthest, std::hypot(p[0], p[1], p[2]));
+    }
+    return farthest;
+}
+
 // 1000 frames of 400 strands on every shape under the strongest wind and gravity; every extreme of length,
-// rest angle, damping and style comes in one of the runs.
-TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFinite) {
+// rest angle, damping and style comes in one of the runs. The hair stays finite, and within the reach that
+// the view's depth range covers in every frame.
+TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFiniteAndWithinReach) {
     MainPanel& p = *mainPanel;
     struct Extremes {
         double length, angle, damping;
@@ -80,24 +93,28 @@ TEST_F(CommandSoak, SoakOfThousandFramesAtTheSliderExtremesStaysFinite) {
                              {50, 90, 0.1, "Style/Combed"},
                              {1, 90, 0.1, "Style/Combed"},
                              {50, 0, 0.001, "Style/Messy"}};
-    testing::internal::CaptureStdout();
     slide(p.hairsSlider, 20);
     slide(p.windSlider, 0.2);
     slide(p.gravitySlider, -0.2);
     for (const char* shape :
          {"Under Lying Shape/Plane", "Under Lying Shape/Sphere", "Under Lying Shape/Torus"}) {
         for (const Extremes& run : runs) {
+            testing::internal::CaptureStdout();  // the commands' lines, not the failures'
             pick(shape);
             slide(p.lengthSlider, run.length);
             slide(p.restAngleSlider, run.angle);
             slide(p.dampingSlider, run.damping);
             pick(run.style);
-            for (int frame = 0; frame < 1000; ++frame) p.hairModel->stepFrame();
-            EXPECT_TRUE(liveStateIsFinite())
-                << shape << ", length " << run.length << ", damping " << run.damping;
+            testing::internal::GetCapturedStdout();
+            float farthest = farthestLivePoint();
+            for (int frame = 0; frame < 1000; ++frame) {
+                p.hairModel->stepFrame();
+                farthest = std::max(farthest, farthestLivePoint());
+            }
+            EXPECT_TRUE(liveStateIsFinite() && farthest <= hair::kHairReach)
+                << shape << ", length " << run.length << ", damping " << run.damping << ": " << farthest;
         }
     }
-    testing::internal::GetCapturedStdout();
 }
 
 }  // namespace
