@@ -14,7 +14,7 @@ fi
 exec 9>/run/lock/tresslow-package-test.lock
 flock 9
 apt=(apt-get -y -qq -o DPkg::Lock::Timeout=600)
-dpkg-query -W -f='${Status}' tresslow 2>/dev/null | grep -q ' installed' &&
+[[ $(dpkg-query -W -f='${Status}' tresslow 2>/dev/null) != *" installed" ]] ||
     fail "tresslow is already installed here; remove it first (apt-get purge tresslow)"
 
 work=$(mktemp -d)
@@ -40,10 +40,11 @@ installed=true
 "${apt[@]}" install "$deb" >/dev/null
 
 version=$(dpkg-deb -f "$deb" Version)
-[[ $(tresslow-sim --version) == "tresslow-sim $version" ]] || fail "tresslow-sim --version does not say $version"
+[[ $(/usr/bin/tresslow-sim --version) == "tresslow-sim $version" ]] || fail "tresslow-sim --version does not say $version"
 check_layout /usr
+# man finds the pages by name (a copy under /usr/local, from make install, may come first).
 for page in tresslow tresslow-sim; do
-    [[ $(man -w $page) == /usr/share/man/man1/$page.1.gz ]] || fail "man does not find $page(1)"
+    [[ $'\n'$(man -aw $page)$'\n' == *$'\n'/usr/share/man/man1/$page.1.gz$'\n'* ]] || fail "man does not find $page(1)"
 done
 
 # The declared dependencies cover every library that the installed programs name (NEEDED), each
