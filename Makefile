@@ -1,10 +1,10 @@
 # The two commands of the README: `make run` and `make test`; `make bench` for the benchmarks,
-# `make screenshots` for the README's pictures, `make install`.
+# `make screenshots` for the README's pictures, `make install` and `make package`.
 BUILD ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench install screenshots clean
+.PHONY: deps build run test bench install package screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,9 +26,14 @@ bench: build
 	./$(BUILD)/tresslow-bench
 	./$(BUILD)/tresslow-sim --shape sphere --hairs 20 --bench
 
-# tresslow and tresslow-sim into $(PREFIX)/bin, the desktop entry into $(PREFIX)/share/applications.
+# tresslow and tresslow-sim into $(PREFIX)/bin; the desktop entry, icon, AppStream metadata and manual
+# pages under $(PREFIX)/share.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The same files as a Debian package under /usr: $(BUILD)/tresslow_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # The pictures in docs/, from the real program under Xvfb.
 screenshots: build

@@ -8,7 +8,7 @@ packages=(
   libfltk1.3-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev libxdamage-dev
-  desktop-file-utils
+  desktop-file-utils appstream man-db groff-base librsvg2-bin dpkg-dev file
 )
 
 missing=()

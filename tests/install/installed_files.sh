@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build (cmake, build folder) into a temporary prefix: both programs and a valid desktop entry.
+# Installs the build (cmake, build folder) into a temporary prefix and checks what a desktop finds there.
 set -euo pipefail
+source "$(dirname "$0")/check_layout.sh"
 prefix=$(mktemp -d) && trap 'rm -rf "$prefix"' EXIT
 "$1" --install "$2" --prefix "$prefix" >/dev/null
-[[ -x "$prefix/bin/tresslow" && -x "$prefix/bin/tresslow-sim" ]]
-desktop-file-validate "$prefix/share/applications/tresslow.desktop"
+check_layout "$prefix"

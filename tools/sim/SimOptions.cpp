@@ -20,7 +20,7 @@
 const char* const kSimUsage =
     "usage: tresslow-sim [--shape plane|sphere|torus] [--style messy|combed] [--hairs N] [--length L]\n"
     "                    [--rest-angle A] [--thickness T] [--wind W] [--gravity G] [--damping D]\n"
-    "                    [--frames F] [--dump FILE] [--bench] [--help]\n"
+    "                    [--frames F] [--dump FILE] [--bench] [--help] [--version]\n"
     "Grows the hair as the program does at start-up, applies the options as the matching commands would\n"
     "(style, length, rest angle, hairs, shape, thickness, wind, gravity, damping), runs F frames (default "
     "0),\n"
@@ -131,6 +131,7 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
          }},
         {"--bench", nullptr, &options.bench},
         {"--help", nullptr, &options.help},
+        {"--version", nullptr, &options.version},
     };
     std::set<std::string> seen;
     const char* lastFlag = nullptr;  // the previous argument when it was a flag

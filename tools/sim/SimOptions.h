@@ -17,6 +17,7 @@ struct SimOptions {
     std::optional<std::string> dumpPath;
     bool bench = false;
     bool help = false;
+    bool version = false;
 };
 
 extern const char* const kSimUsage;

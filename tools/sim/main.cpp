@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
         std::fputs(kSimUsage, stdout);
         return 0;
     }
+    if (options.version) {
+        std::puts("tresslow-sim " TRESSLOW_VERSION);
+        return 0;
+    }
     // Opened before anything runs, so an unwritable path is bad input like any other.
     std::FILE* dump = nullptr;
     if (options.dumpPath && !(dump = std::fopen(options.dumpPath->c_str(), "w"))) {

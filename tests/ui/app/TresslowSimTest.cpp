@@ -73,7 +73,7 @@ TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
     EXPECT_EQ(std::get<3>(runSim(options)), dump);
 }
 
-TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
+TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageAndVersionOnRequest) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"--colour red", kDump, "unknown option"},
         {"--hairs", kDump, "needs a value"},
@@ -94,6 +94,14 @@ TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageOnRequest) {
     EXPECT_EQ(std::get<0>(runSim("--wind 0.05 --thickness 2.3 --damping 0.0500000007")), 0);
     const auto [status, out, err, dump] = runSim("--help");
     EXPECT_EQ(std::make_tuple(status, out.substr(0, 20)), std::make_tuple(0, "usage: tresslow-sim "));
+    // One line with the version, and nothing run: no dump.
+    const auto [versionStatus, version, versionErr, versionDump] = runSim("--version");
+    int major, minor, patch;
+    char end = 0;
+    EXPECT_EQ(std::sscanf(version.c_str(), "tresslow-sim %d.%d.%d%c", &major, &minor, &patch, &end), 4)
+        << version;
+    EXPECT_EQ(std::make_tuple(end, version.find('\n')), std::make_tuple('\n', version.size() - 1)) << version;
+    EXPECT_EQ(std::make_tuple(versionStatus, versionErr, versionDump), std::make_tuple(0, "", "-\n"));
 }
 
 }  // namespace
