@@ -30,7 +30,7 @@ bench: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The pictures in docs/, from the real program under Xvfb.
+# The pictures in docs/, from the real program under Xvfb and from tresslow-sim --png.
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD)
 
