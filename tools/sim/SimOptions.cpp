@@ -30,10 +30,13 @@ const char* const kSimUsage =
     "0),\n"
     "then writes the state as JSON to FILE and/or times each phase. A value may also follow an '='.\n"
     "--png writes the picture that the window's view shows after F frames: each draw of the view is one, so\n"
-    "the picture is the F-th (F is 1 unless given). --png-every writes DIR/frame-NNNNNN.png for every K-th\n"
-    "frame. Pictures are 445 x 455 pixels unless --size, drawn off screen with Mesa's OSMesa (no X server),\n"
-    "Wireframe unless --smooth. --control-polygons shows them; --zoom-in presses N times with Zoom In on;\n"
-    "--rotate and --translate drag DX pixels right and DY down with Rotate or Translate on.\n";
+    "the picture is the F-th draw (with --png, F is 1 unless given). --png-every writes "
+    "DIR/frame-NNNNNN.png\n"
+    "for every K-th frame. Pictures are 445 x 455 pixels unless --size, drawn off screen with Mesa's OSMesa\n"
+    "(no X server), Wireframe unless --smooth. --control-polygons shows them; --zoom-in presses N times "
+    "with\n"
+    "Zoom In on; --rotate and --translate drag DX pixels right and DY down with Rotate or Translate on. The\n"
+    "presses and drags step no frame here.\n";
 
 namespace {
 
@@ -192,8 +195,6 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         {"--damping", inRange(kDampingSlider, options.damping)},
         {"--frames", count(0, INT_MAX, options.frames)},
         {"--dump", text(options.dumpPath)},
-        {"--bench", nullptr, &options.bench},
-        {"--help", nullptr, &options.help},
         {"--png", text(options.pngPath)},
         {"--png-every", count(1, INT_MAX, options.pngEvery), nullptr, &options.filmFolder},
         {"--size", numberPair('x', 1, kMaxPictureSide,
@@ -206,6 +207,8 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         {"--zoom-in", count(0, kMostZoomPresses, options.zoomInPresses)},
         {"--rotate", drag(options.rotateDrag)},
         {"--translate", drag(options.translateDrag)},
+        {"--bench", nullptr, &options.bench},
+        {"--help", nullptr, &options.help},
     };
     std::set<std::string> seen;
     const char* lastFlag = nullptr;  // the previous argument when it was a flag

@@ -21,8 +21,6 @@ struct SimOptions {
     std::optional<float> thickness, wind, gravity, damping;
     int frames = 0;
     std::optional<std::string> dumpPath;
-    bool bench = false;
-    bool help = false;
 
     // The picture of the view, drawn as the window draws it, and the commands that change only the view.
     std::optional<std::string> pngPath;  // the view after the last frame
@@ -33,6 +31,9 @@ struct SimOptions {
     bool controlPolygons = false;
     int zoomInPresses = 0;
     std::optional<Drag> rotateDrag, translateDrag;
+
+    bool bench = false;
+    bool help = false;
 };
 
 extern const char* const kSimUsage;
