@@ -35,7 +35,7 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# The pictures in docs/, from the real program under Xvfb.
+# The pictures in docs/, from the real program under Xvfb and from tresslow-sim --png.
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD)
 

@@ -16,4 +16,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# tresslow-sim loads OSMesa only when asked for a picture (--png), so it is recommended, not required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libosmesa6)
 include(CPack)

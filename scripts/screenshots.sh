@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program under Xvfb: docs/plane.png, docs/sphere.png and
-# docs/torus.png, each the main window in Smooth mode with a good head of hair. `make screenshots` runs it.
+# docs/torus.png, each the main window in Smooth mode with a good head of hair; then the torus drawn without
+# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png. `make screenshots` runs it.
 # Usage: scripts/screenshots.sh BUILD_FOLDER
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,3 +30,7 @@ keep sphere
 menu 1 3             # Under Lying Shape / Torus
 keep torus
 close_tresslow
+
+"$BUILD/tresslow-sim" --shape torus --hairs 20 --smooth --size 890x910 \
+    --png "$ROOT/docs/torus-890x910.png" >/dev/null
+echo "docs/torus-890x910.png"

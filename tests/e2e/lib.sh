@@ -62,6 +62,7 @@ expect_exit_status() {
 # drawn after it: a screenshot then shows what it did, and two runs step the same frames.
 drawn_after() { "$XWINDOW" "$VIEW_ID" after "$*" || fail "the view was not drawn after: $*"; }
 frames_in() { "$XWINDOW" "$VIEW_ID" count "$1"; }
+draws_during() { "$XWINDOW" "$VIEW_ID" during "$*" 1; }  # from the start of the command to 1 s after it
 
 # Clicks at a point of the window: click_at for a control that does not draw the view, click_drawn for one
 # that does (a press in the view, the sliders that regrow or thicken the hair); key_drawn to such a slider.
@@ -81,13 +82,17 @@ drag() {
 # as a user does: a click on the title, then, once the menu shows, Down ITEM times and Return. The menu hides
 # before the callback runs, and the view that it uncovered is drawn again.
 menu() {
+    open_menu "$1" "$2"
+    [ "$1" = 5 ] || drawn_after xdotool key Return
+}
+# The menu's first steps: the click on the title and, once the menu shows, Down ITEM times.
+open_menu() {
     local windows titles=(24 130 241 302 362 412)
     windows=$(shown_windows)
     xdotool mousemove --window "$WID" "${titles[$1]}" 12 click 1
     [ "$1" != 5 ] || return 0
     await eval '[ "$(shown_windows)" -gt "$windows" ]' || fail "the menu did not open"
     for _ in $(seq "$2"); do xdotool key Down; done
-    drawn_after xdotool key Return
 }
 shown_windows() { xdotool search --onlyvisible --class '' 2>/dev/null | wc -l; }
 

@@ -2,6 +2,9 @@
      xwindow WINDOW close              asks it to close as a window manager does (WM_DELETE_WINDOW)
      xwindow WINDOW count SECONDS      prints how many times it is drawn during SECONDS
      xwindow WINDOW after 'COMMAND'    runs the shell COMMAND, then waits up to 10 s for a draw
+     xwindow WINDOW during 'COMMAND' SECONDS
+                                       runs the shell COMMAND, then prints how many times it was drawn from
+                                       the command's start until SECONDS after its end
    Draws are seen through the DAMAGE extension: every frame that an OpenGL window shows is one damage. */
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -55,5 +58,9 @@ int main(int argc, char** argv) {
     XSync(display, False);
     draws(0, 0);
     if (strcmp(argv[2], "count") == 0) printf("%d\n", draws(now() + atof(argv[3]), 0));
+    if (strcmp(argv[2], "during") == 0) {
+        if (argc < 5 || system(argv[3]) != 0) return 1;
+        printf("%d\n", draws(now() + atof(argv[4]), 0));
+    }
     return strcmp(argv[2], "after") == 0 && (system(argv[3]) != 0 || draws(now() + 10, 1) == 0);
 }

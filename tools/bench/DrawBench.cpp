@@ -4,12 +4,13 @@
 
 #include "anim/Dynamics.h"
 #include "view/Scene.h"
+#include "view/ViewState.h"
 
 namespace {
 
 // A draw of the view once its context is set up: clear, one frame, the scene.
 void BM_ViewDraw(benchmark::State& state) {
-    setUpView(445, 455);
+    setUpView(kViewWidth, kViewHeight);
     for (auto _ : state) {
         clearFrame();
         anim::stepFrame();

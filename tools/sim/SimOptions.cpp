@@ -16,15 +16,27 @@
 
 #include "app/HairModel.h"
 #include "app/Settings.h"
+#include "picture/OffscreenView.h"
+#include "view/ViewState.h"
 
 const char* const kSimUsage =
     "usage: tresslow-sim [--shape plane|sphere|torus] [--style messy|combed] [--hairs N] [--length L]\n"
     "                    [--rest-angle A] [--thickness T] [--wind W] [--gravity G] [--damping D]\n"
     "                    [--frames F] [--dump FILE] [--bench] [--help] [--version]\n"
+    "                    [--png FILE] [--png-every K DIR] [--size WxH] [--smooth] [--control-polygons]\n"
+    "                    [--zoom-in N] [--rotate DX,DY] [--translate DX,DY]\n"
     "Grows the hair as the program does at start-up, applies the options as the matching commands would\n"
     "(style, length, rest angle, hairs, shape, thickness, wind, gravity, damping), runs F frames (default "
     "0),\n"
-    "then writes the state as JSON to FILE and/or times each phase. A value may also follow an '='.\n";
+    "then writes the state as JSON to FILE and/or times each phase. A value may also follow an '='.\n"
+    "--png writes the picture that the window's view shows after F frames: each draw of the view is one, so\n"
+    "the picture is the F-th draw (with --png, F is 1 unless given). --png-every writes "
+    "DIR/frame-NNNNNN.png\n"
+    "for every K-th frame. Pictures are 445 x 455 pixels unless --size, drawn off screen with Mesa's OSMesa\n"
+    "(no X server), Wireframe unless --smooth. --control-polygons shows them; --zoom-in presses N times "
+    "with\n"
+    "Zoom In on; --rotate and --translate drag DX pixels right and DY down with Rotate or Translate on. The\n"
+    "presses and drags step no frame here.\n";
 
 namespace {
 
@@ -33,9 +45,14 @@ using ReadValue = std::function<std::string(const std::string& name, const std::
 
 struct OptionRule {
     const char* name;
-    ReadValue read;        // for an option with a value
-    bool* flag = nullptr;  // for an option without one
+    ReadValue read;                 // for an option with a value
+    bool* flag = nullptr;           // for an option without one
+    std::string* second = nullptr;  // for an option with a second value: where it goes, as it is
 };
+
+// Bounds of the view's commands. 50 presses enlarge the scene 9100 times, a hair's width to the whole view.
+constexpr int kMostZoomPresses = 50;
+constexpr int kLongestDrag = 1000000;  // pixels; far beyond any screen, and a sum of two stays an int
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -83,14 +100,43 @@ ReadValue onSlider(const SliderSpec& slider, std::optional<T>& field) {
     };
 }
 
-ReadValue frameCount(int& frames) {
-    return [&frames](const std::string& name, const std::string& text) {
+// A whole number from lowest to highest.
+ReadValue count(int lowest, int highest, int& field) {
+    return [lowest, highest, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, true, value);
-        if (error.empty() && value < 0) error = "negative frame count " + quoted(text);
-        if (error.empty() && value > INT_MAX) error = "too many frames " + quoted(text);
-        if (error.empty()) frames = static_cast<int>(value);
+        if (error.empty() && (value < lowest || value > highest))
+            error = name + " must lie between " + std::to_string(lowest) + " and " + std::to_string(highest) +
+                    ", not " + quoted(text);
+        if (error.empty()) field = static_cast<int>(value);
         return error;
+    };
+}
+
+// Two whole numbers joined by `separator` ("445x455", "-40,60"), each from lowest to highest.
+ReadValue numberPair(char separator, int lowest, int highest, std::function<void(int, int)> store) {
+    return [=](const std::string& name, const std::string& text) {
+        const size_t at = text.find(separator);
+        int first = 0, second = 0;
+        std::string error =
+            name + " needs two whole numbers joined by '" + separator + "', not " + quoted(text);
+        if (at == std::string::npos) return error;
+        error = count(lowest, highest, first)(name, text.substr(0, at));
+        if (error.empty()) error = count(lowest, highest, second)(name, text.substr(at + 1));
+        if (error.empty()) store(first, second);
+        return error;
+    };
+}
+
+// DX,DY of a drag.
+ReadValue drag(std::optional<Drag>& field) {
+    return numberPair(',', -kLongestDrag, kLongestDrag, [&field](int dx, int dy) { field = Drag{dx, dy}; });
+}
+
+ReadValue text(std::optional<std::string>& field) {
+    return [&field](const std::string&, const std::string& value) {
+        field = value;
+        return std::string();
     };
 }
 
@@ -109,6 +155,46 @@ ReadValue choice(std::vector<std::pair<std::string, int>> words, std::optional<i
     };
 }
 
+// A picture is a draw of the view, and every draw is a frame: without --frames, --png draws the first.
+std::string checkFramesOfPictures(SimOptions& options, bool framesGiven) {
+    if (options.pngPath && !framesGiven) options.frames = 1;
+    if (options.pngPath && options.frames == 0)
+        return "--png needs at least one frame: a draw of the view is one";
+    if (options.pngEvery > options.frames)
+        return "--png-every " + std::to_string(options.pngEvery) + " writes nothing in " +
+               std::to_string(options.frames) + " frames";
+    return "";
+}
+
+// A press in the middle of the view (view pixels count y up from the bottom edge), then a move by `drag`
+// with the button down: the mouse's work between two draws of the window's view.
+void dragInView(const SimOptions& options, const Drag& drag) {
+    const int mx = options.width / 2, my = options.height / 2;
+    view::pressView(mx, my);
+    view::dragView(mx + drag.dx, my - drag.dy);
+}
+
+void applyViewOptions(HairModel& model, const SimOptions& options) {
+    if (options.smooth) model.setSmooth();
+    if (options.controlPolygons) model.toggleControlPolygons();
+    if (options.rotateDrag) {
+        model.toggleRotate();
+        dragInView(options, *options.rotateDrag);
+        model.toggleRotate();
+    }
+    if (options.translateDrag) {
+        model.toggleTranslate();
+        dragInView(options, *options.translateDrag);
+        model.toggleTranslate();
+    }
+    if (options.zoomInPresses > 0) {
+        model.zoomIn();
+        for (int press = 0; press < options.zoomInPresses; press++)
+            view::pressView(options.width / 2, options.height / 2);
+        model.noZoom();
+    }
+}
+
 }  // namespace
 
 std::string parseSimOptions(int argc, const char* const* argv, SimOptions& options) {
@@ -123,12 +209,20 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         {"--wind", onSlider(kWindSlider, options.wind)},
         {"--gravity", onSlider(kGravitySlider, options.gravity)},
         {"--damping", onSlider(kDampingSlider, options.damping)},
-        {"--frames", frameCount(options.frames)},
-        {"--dump",
-         [&](const std::string&, const std::string& text) {
-             options.dumpPath = text;
-             return std::string();
-         }},
+        {"--frames", count(0, INT_MAX, options.frames)},
+        {"--dump", text(options.dumpPath)},
+        {"--png", text(options.pngPath)},
+        {"--png-every", count(1, INT_MAX, options.pngEvery), nullptr, &options.filmFolder},
+        {"--size", numberPair('x', 1, kMaxPictureSide,
+                              [&](int width, int height) {
+                                  options.width = width;
+                                  options.height = height;
+                              })},
+        {"--smooth", nullptr, &options.smooth},
+        {"--control-polygons", nullptr, &options.controlPolygons},
+        {"--zoom-in", count(0, kMostZoomPresses, options.zoomInPresses)},
+        {"--rotate", drag(options.rotateDrag)},
+        {"--translate", drag(options.translateDrag)},
         {"--bench", nullptr, &options.bench},
         {"--help", nullptr, &options.help},
         {"--version", nullptr, &options.version},
@@ -165,8 +259,13 @@ std::string parseSimOptions(int argc, const char* const* argv, SimOptions& optio
         }
         const std::string error = rule->read(name, *value);
         if (!error.empty()) return error;
+        if (rule->second) {
+            if (a + 1 == argc || std::strncmp(argv[a + 1], "--", 2) == 0)
+                return name + " needs a second value";
+            *rule->second = argv[++a];
+        }
     }
-    return "";
+    return checkFramesOfPictures(options, seen.count("--frames") > 0);
 }
 
 void applySimOptions(HairModel& model, const SimOptions& options) {
@@ -181,4 +280,5 @@ void applySimOptions(HairModel& model, const SimOptions& options) {
     if (options.wind) model.applyWind(*options.wind);
     if (options.gravity) model.applyGravity(*options.gravity);
     if (options.damping) model.applyDamping(*options.damping);
+    applyViewOptions(model, options);
 }

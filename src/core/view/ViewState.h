@@ -1,6 +1,9 @@
 // The view state that the mouse changes: zoom, turn and pan of the scene, and the last mouse position.
 #pragma once
 
+constexpr int kViewWidth = 445;   // the view's size in the main window, pixels
+constexpr int kViewHeight = 455;
+
 extern float zoomFactor;  // uniform scale of the scene, > 0; 1.0 at start
 extern float rotationX;   // degrees added to the fixed 30-degree tilt about x
 extern float rotationZ;   // degrees subtracted from the fixed 30-degree turn about z

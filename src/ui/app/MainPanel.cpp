@@ -11,6 +11,7 @@
 #include "app/HairModel.h"
 #include "app/Settings.h"
 #include "view/HairView.h"
+#include "view/ViewState.h"
 
 MainPanel* mainPanel = nullptr;
 
@@ -97,7 +98,7 @@ MainPanel::MainPanel() {
     menuBar->textfont(FL_HELVETICA_BOLD);
     menuBar->menu(menuTable);
 
-    hairView = new HairView(10, 35, 445, 455, "XYZ");
+    hairView = new HairView(10, 35, kViewWidth, kViewHeight, "XYZ");
     hairView->box(FL_PLASTIC_UP_BOX);
     hairView->color(23);
     hairView->labeltype(FL_ENGRAVED_LABEL);

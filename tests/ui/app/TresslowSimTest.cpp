@@ -81,8 +81,21 @@ TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageAndVersionOnRequest
         {"--wind 0.3", kDump, "must lie between"},
         {"--wind 0.055", kDump, "steps of 0.01 from 0,"},
         {"--thickness 2.35", kDump, "steps of 0.1 from 0.5,"},
-        {"--frames -1", kDump, "negative frame count"},
+        {"--frames -1", kDump, "--frames must lie between 0 and"},
         {"", kDump + ".d/dump.json", "cannot write"},
+        // Pictures: sizes from 1 to 8192 pixels, a folder that exists, a frame to draw.
+        {"--size 0x455 --png p.png", kDump, "--size must lie between 1 and 8192, not \"0\""},
+        {"--size 445x-1 --png p.png", kDump, "--size must lie between 1 and 8192, not \"-1\""},
+        {"--size 8193x455 --png p.png", kDump, "--size must lie between 1 and 8192, not \"8193\""},
+        {"--size 445 --png p.png", kDump, "--size needs two whole numbers joined by 'x'"},
+        {"--rotate 10", kDump, "--rotate needs two whole numbers joined by ','"},
+        {"--zoom-in 51", kDump, "--zoom-in must lie between 0 and 50"},
+        {"--png " + kDump + ".d/p.png", kDump, "cannot write the picture"},
+        {"--png .", kDump, "it is a folder"},
+        {"--png p.png --frames 0", kDump, "--png needs at least one frame"},
+        {"--png-every 2 --frames 4", kDump, "--png-every needs a second value"},
+        {"--png-every 5 . --frames 4", kDump, "--png-every 5 writes nothing in 4 frames"},
+        {"--png-every 2 " + kDump + ".d --frames 4", kDump, "cannot write pictures into"},
     };
     for (const auto& [arguments, dumpPath, reason] : cases) {
         const auto [status, out, err, dump] = runSim(arguments, dumpPath);
