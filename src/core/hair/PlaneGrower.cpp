@@ -12,19 +12,20 @@ bool isBorderStrand(int row, int column, int n) {
 }
 
 // The root: pinned, at a random spot of the cell whose smallest corner is (cellX, 0, cellZ); x drawn first.
+// Cursor + U is summed in double and rounded once, when stored.
 void growRoot(HairPoint& root, float cellX, float cellZ, float cellSize) {
     resetPoint(root, true);
-    root.position[0] = cellX + uniformDraw(cellSize);
+    root.position[0] = static_cast<float>(cellX + uniformDraw(cellSize));
     root.position[1] = 0.0f;
-    root.position[2] = cellZ + uniformDraw(cellSize);
+    root.position[2] = static_cast<float>(cellZ + uniformDraw(cellSize));
 }
 
 // Point k steps up from point k-1 by 0..L and lies 0..A from the root along +x and +z (drawn y, x, z).
-// A sum of two floats rounds the same in float as in double.
+// Each stored coordinate plus U is summed in double and rounded once, when stored.
 void growMessyPoint(HairPoint* strand, int k, float length, float angle) {
-    strand[k].position[1] = strand[k - 1].position[1] + uniformDraw(length);
-    strand[k].position[0] = strand[0].position[0] + uniformDraw(angle);
-    strand[k].position[2] = strand[0].position[2] + uniformDraw(angle);
+    strand[k].position[1] = static_cast<float>(strand[k - 1].position[1] + uniformDraw(length));
+    strand[k].position[0] = static_cast<float>(strand[0].position[0] + uniformDraw(angle));
+    strand[k].position[2] = static_cast<float>(strand[0].position[2] + uniformDraw(angle));
 }
 
 // Point k sits at the shared profile relative to the root, each coordinate raised by a jitter of 0..5

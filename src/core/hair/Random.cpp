@@ -18,11 +18,9 @@ int drawRandom() {
     return static_cast<int>((randomState >> 16) & 0x7FFF);
 }
 
-// r*X exactly in double (a 15-bit whole number times a float), divided by 32767 in double, rounded once
-// to float.
-float uniformDraw(float scale) {
-    return static_cast<float>(static_cast<double>(drawRandom()) * scale / kRandomMax);
-}
+// r*X is exact in double (a 15-bit whole number times a 24-bit float); the quotient is rounded once, in
+// double, and stays there until the caller stores its expression.
+double uniformDraw(float scale) { return static_cast<double>(drawRandom()) * scale / kRandomMax; }
 
 int jitterDraw() { return drawRandom() * 5 / kRandomMax; }
 

@@ -6,9 +6,11 @@ namespace hair {
 
 constexpr int kRandomMax = 32767;
 
-int drawRandom();                // next r in 0..32767
-float uniformDraw(float scale);  // U(X) = r*X/32767: from 0 to X, both ends included
-int jitterDraw();                // J = (r*5)/32767 in whole numbers: 0..5
+int drawRandom();  // next r in 0..32767
+// U(X) = r*X/32767, from 0 to X, both ends included: a double, so that the sum or product it enters is
+// rounded only where its result is stored.
+double uniformDraw(float scale);
+int jitterDraw();    // J = (r*5)/32767 in whole numbers: 0..5
 void resetRandom();  // back to the first value of the stream; for tests, the program never calls it
 
 }  // namespace hair

@@ -14,20 +14,23 @@ constexpr float kFlatLimit = 0.000001f;  // a normal component below this in siz
 constexpr float kGrowthSign = -1.0f;
 
 // Coordinate c of point k (1..7) of a strand rooted at `root`, with `prev` its point k-1 and m the
-// sample normal's component on that axis. Draws exactly one random number.
+// sample normal's component on that axis. Draws exactly one random number. The expression is evaluated in
+// double from the stored floats (positions, the profile), U and J, and rounded once, when returned.
 float grownCoordinate(int c, int k, float m, float sign, const HairPoint& root, const HairPoint& prev,
                       const CombedProfile* combed, const Growth& growth) {
     const bool flat = m > -kFlatLimit && m < kFlatLimit;
     const double along = sign * m;
+    double q;
     if (!combed) {
-        if (flat) return root.position[c] + uniformDraw(growth.angle);
-        return prev.position[c] + uniformDraw(growth.length) * along;
-    }
-    if (flat) {
+        q = flat ? root.position[c] + uniformDraw(growth.angle)
+                 : prev.position[c] + uniformDraw(growth.length) * along;
+    } else if (flat) {
         const float sideways = c == 2 ? combed->c[k] : combed->b[k];
-        return jitterDraw() + along * sideways + root.position[c];
+        q = jitterDraw() + along * sideways + root.position[c];
+    } else {
+        q = jitterDraw() + along * combed->a[k] + prev.position[c];
     }
-    return jitterDraw() + along * combed->a[k] + prev.position[c];
+    return static_cast<float>(q);
 }
 
 }  // namespace

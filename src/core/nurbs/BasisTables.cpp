@@ -3,6 +3,9 @@
 // fixed order of operations.
 #include "nurbs/BasisTables.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "nurbs/NurbsSurface.h"
 
 namespace {
@@ -12,6 +15,17 @@ float combineTerms(float left, float d1, float right, float d2) {
     if (d1 == 0.0f) return d2 == 0.0f ? 0.0f : right / d2;
     if (d2 == 0.0f) return left / d1;
     return left / d1 + right / d2;
+}
+
+// The largest sum over j of |derivs[i*order + j]| over the samples i = 0 .. samples.
+float largestDerivativeTerms(const float* derivs, int order, int samples) {
+    float largest = 0.0f;
+    for (int i = 0; i <= samples; ++i) {
+        float sum = 0.0f;
+        for (int j = 0; j < order; ++j) sum += std::fabs(derivs[i * order + j]);
+        largest = std::max(largest, sum);
+    }
+    return largest;
 }
 
 }  // namespace
@@ -75,4 +89,6 @@ void NurbsSurface::computeSampleTables() {
                      sampleDerivU);
     fillSampleTables(knotsV, basisCoefV, degreeV, spanCountV, samplesV, sampleSpanV, sampleBasisV,
                      sampleDerivV);
+    derivativeTermsU = largestDerivativeTerms(sampleDerivU, orderU, samplesU);
+    derivativeTermsV = largestDerivativeTerms(sampleDerivV, orderV, samplesV);
 }

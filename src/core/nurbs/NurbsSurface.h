@@ -81,6 +81,10 @@ public:
     int spanCountV = 0;
     int samplesU = 0;  // sample intervals along u; 0 while not set up
     int samplesV = 0;
+    // Largest sum over j of |sampleDerivU[i*orderU + j]| over the samples i, and the same for v: the size
+    // of a derivative's basis terms, which scales the rounding residue that the row evaluation allows in it.
+    float derivativeTermsU = 0.0f;
+    float derivativeTermsV = 0.0f;
     SurfaceVertex* vertexRing = nullptr;  // 2*(samplesV+1): sample j of a row in slot 2j + (row parity)
 
     // Which way the evaluated normals are turned; setup resets it to kNormalsAsEvaluated.

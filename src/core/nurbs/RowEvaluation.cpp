@@ -6,7 +6,8 @@
 //   iso[m]    = sum_l Nu[l] P(l, m),   isoDer[m] = sum_l dNu[l] P(l, m)    (u blend, once per v span)
 //   S  = sum_m Nv[m] iso[m],   Su = sum_m Nv[m] isoDer[m],   Sv = sum_m dNv[m] iso[m]   (homogeneous)
 //   X  = S.xyz / S.w,          Du = (Su.xyz - Su.w X) / S.w,   Dv = (Sv.xyz - Sv.w X) / S.w
-//   n  = Dv x Du, or the limit direction where Du or Dv vanishes (normalDirection)
+//   n  = Dv x Du, or the limit direction where Du or Dv vanishes (normalDirection); a derivative vanishes
+//        when no longer than 1e-6 of the other or than M eps |X| sum|dN|, its rounding residue (Residues)
 //   n  = n / |n| (the root in double), or the fallback where n vanishes; turned the way the surface faces
 #include "nurbs/RowEvaluation.h"
 
@@ -30,7 +31,9 @@ float dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b
 
 // A derivative shorter than 1e-6 of the other (compared squared) is rounding noise around a zero.
 constexpr float kVanishingRatioSquared = 1e-12f;
+constexpr float kResidueMargin = 16.0f;  // in float epsilons: see Residues
 constexpr Vec3 kFallbackNormal = {0.0f, 1.0f, 0.0f};
+constexpr Vec3 kNoDirection = {0.0f, 0.0f, 0.0f};  // finishNormals gives it the fallback
 
 // The kernels below take an order as a template argument where it is known at compile time (the strand
 // tubes are 3 x 4, the sphere and the torus 3 x 3), so that every loop over it unrolls, or kRunTimeOrder
@@ -94,18 +97,49 @@ Vec3 mixedDerivative(const float* Suv, const float* Su, const float* Sv, const V
             (Suv[2] - Su[3] * dv.z - Sv[3] * du.z - Suv[3] * x.z) * f};
 }
 
-// A derivative whose squared length a2 is below 1e-12 of the other's b2 is rounding noise around a zero.
-bool vanishesAgainst(float a2, float b2) { return a2 <= kVanishingRatioSquared * b2; }
+// Where a derivative sum_l dN[l] P(l) is zero because its points coincide (a collapsed strand, the
+// sphere's pole), rounding still leaves in it a residue of its terms' size, sum_l |dN[l]| |P|, times a
+// fraction of a float epsilon (below 0.4 on collapsed tubes and on the poles). The points that a sample
+// blends lie within their spread of the sample X, |P| <= |X| + spread, and the spread shows in the other,
+// non-vanishing derivative: that part of a first derivative's residue lies well below the relative test's
+// 1e-6 of it, and the rest below kResidueMargin epsilons of |X| times the basis terms' size. The true
+// derivatives of the tubes and the shapes lie over a thousand times higher. Residues per unit of size:
+struct Residues {
+    float u, v, uv;  // of Du, Dv, Duv: kResidueMargin eps times the basis terms in u, in v, in both
+};
 
-// Dv x Du. Where a whole row (column) of control points collapses to one point, Dv (Du) vanishes along it
-// and near it Dv ~ (u - u0)*Duv (Du ~ (v - v0)*Duv), so Duv x Du (Dv x Duv) gives the limit direction.
+Residues residuesPerUnit(float termsU, float termsV) {
+    const float unit = kResidueMargin * FLT_EPSILON;
+    return {unit * termsU, unit * termsV, unit * termsU * termsV};
+}
+
+// A derivative whose squared length a2 is below 1e-12 of the other's b2, or below its squared rounding
+// residue, is noise around a zero. The relative test alone misses the residue of a collapsed tube away
+// from the origin, next to the short other derivative around its ring.
+bool vanishes(float a2, float b2, float residue2) {
+    return a2 <= std::max(kVanishingRatioSquared * b2, residue2);
+}
+
+// Dv x Du at a sample X, x2 = |X|^2. Where a whole row (column) of control points collapses to one point,
+// Dv (Du) vanishes along it and near it Dv ~ (u - u0)*Duv (Du ~ (v - v0)*Duv), so Duv x Du (Dv x Duv)
+// gives the limit direction. Where Duv vanishes too (its residue taken at the points' size, |X| plus the
+// other derivative's reach, whose square is at most 2 (|X|^2 + |D|^2)), or both first derivatives do,
+// there is no direction and finishNormals gives the fallback. A strand's tube is such a case wherever
+// neighbouring strand points coincide (or all do): its ring is the same at every strand point, so there
+// Du = sum_l dNu[l] (P(l) + ring) vanishes all around the ring, and so does Duv, its change around the
+// ring. Those rows get the fallback (0, 1, 0), the normal of the horizontal plane of the ring that they
+// collapse onto.
 template <typename MixedDerivative>
-Vec3 normalDirection(const Vec3& du, const Vec3& dv, MixedDerivative duv) {
+Vec3 normalDirection(const Vec3& du, const Vec3& dv, const Residues& perUnit, float x2, MixedDerivative duv) {
     const float du2 = dot(du, du);
     const float dv2 = dot(dv, dv);
-    if (vanishesAgainst(dv2, du2)) return cross(duv(), du);
-    if (vanishesAgainst(du2, dv2)) return cross(dv, duv());
-    return cross(dv, du);
+    const bool uVanishes = vanishes(du2, dv2, perUnit.u * perUnit.u * x2);
+    const bool vVanishes = vanishes(dv2, du2, perUnit.v * perUnit.v * x2);
+    if (uVanishes == vVanishes) return uVanishes ? kNoDirection : cross(dv, du);
+    const Vec3 mixed = duv();
+    const float reach2 = 2.0f * (x2 + (uVanishes ? dv2 : du2));
+    if (dot(mixed, mixed) <= perUnit.uv * perUnit.uv * reach2) return kNoDirection;
+    return vVanishes ? cross(mixed, du) : cross(dv, mixed);
 }
 
 // The point X = S.xyz / S.w of a sample and its derivatives in u and v, from the homogeneous sums.
@@ -122,8 +156,9 @@ Projection project(const float* S, const float* Su, const float* Sv) {
 
 // Samples of a row evaluated together. Their homogeneous sums are blended sample by sample (the u blend
 // changes with the v span); points, normals and unit normals then follow in loops over the chunk that the
-// compiler vectorises, one sample per lane, each lane doing what the scalar code would.
-constexpr int kChunk = 16;
+// compiler vectorises, one sample per lane, each lane doing what the scalar code would. A chunk holds a
+// whole row of the tubes (11 samples) and of the shapes (21).
+constexpr int kChunk = 24;
 struct SampleChunk {
     float S[kChunk][4], Su[kChunk][4], Sv[kChunk][4];  // the homogeneous point and its u and v derivatives
     float x[kChunk], y[kChunk], z[kChunk];
@@ -131,9 +166,11 @@ struct SampleChunk {
     int limit[kChunk];                         // a derivative vanishes: the normal needs normalDirection
 };
 
-// The points and the normal directions Dv x Du of the first `count` samples, marking those whose normal
-// takes a limit direction instead (| rather than ||: no branch in the loop).
-void pointsAndDirections(SampleChunk& chunk, int count) {
+// The points and the normal directions Dv x Du of the first `count` samples, marking those where a
+// derivative may vanish: the shorter one within the relative test or within the larger of the two
+// residues. normalDirection then decides which vanishes, if any.
+void pointsAndDirections(SampleChunk& chunk, int count, const Residues& perUnit) {
+    const float residue2 = std::max(perUnit.u * perUnit.u, perUnit.v * perUnit.v);
     for (int k = 0; k < count; ++k) {
         const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
         const Vec3 n = cross(p.dv, p.du);
@@ -141,16 +178,17 @@ void pointsAndDirections(SampleChunk& chunk, int count) {
         const float dv2 = dot(p.dv, p.dv);
         chunk.x[k] = p.x.x, chunk.y[k] = p.x.y, chunk.z[k] = p.x.z;
         chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
-        chunk.limit[k] = vanishesAgainst(dv2, du2) | vanishesAgainst(du2, dv2);
+        chunk.limit[k] = vanishes(std::min(du2, dv2), std::max(du2, dv2), residue2 * dot(p.x, p.x));
     }
 }
 
 // The normal direction of marked sample k through normalDirection, with its mixed derivative blended from
 // isoDer, the u blend of its span, and dnv, its v derivatives.
 template <int OrderV>
-void limitDirection(const float* isoDer, const float* dnv, int orderV, SampleChunk& chunk, int k) {
+void limitDirection(const float* isoDer, const float* dnv, int orderV, const Residues& perUnit,
+                    SampleChunk& chunk, int k) {
     const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
-    const Vec3 n = normalDirection(p.du, p.dv, [&] {
+    const Vec3 n = normalDirection(p.du, p.dv, perUnit, dot(p.x, p.x), [&] {
         float Suv[4];
         blendRows<OrderV>(isoDer, dnv, orderV, Suv);
         return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
@@ -195,6 +233,19 @@ void finishNormals(SampleChunk& chunk, int count, NormalFacing facing) {
     }
 }
 
+// The lanes from `count` up to the next multiple of 4 take copies of the last sample, so that the loop
+// over the chunk runs in whole vectors instead of two or three samples one by one after them (a single
+// sample left over runs alone, for less); the copies' results go unused. Returns the lanes to evaluate.
+int padToWholeVectors(SampleChunk& chunk, int count) {
+    const int padded = count % 4 >= 2 ? (count + 3) & ~3 : count;
+    for (int k = count; k < padded; ++k) {
+        std::memcpy(chunk.S[k], chunk.S[count - 1], sizeof chunk.S[k]);
+        std::memcpy(chunk.Su[k], chunk.Su[count - 1], sizeof chunk.Su[k]);
+        std::memcpy(chunk.Sv[k], chunk.Sv[count - 1], sizeof chunk.Sv[k]);
+    }
+    return padded;
+}
+
 // Row i of the surface's grid into the ring slots of the given parity, kChunk samples at a time.
 template <int OrderU, int OrderV>
 void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
@@ -203,6 +254,7 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
     const int r = surface.sampleSpanU[i];
     const float* nu = surface.sampleBasisU + i * orderU;
     const float* dnu = surface.sampleDerivU + i * orderU;
+    const Residues perUnit = residuesPerUnit(surface.derivativeTermsU, surface.derivativeTermsV);
     const float* iso = surface.isoPoints;
     const float* isoDer = surface.isoDerivs;
     int cachedSpan = -1;  // the v span that isoPoints and isoDerivs hold; none at the start of a row
@@ -228,11 +280,12 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
             blendRows<OrderV>(isoDer, nv, orderV, chunk.Su[k]);
             blendRows<OrderV>(iso, dnv, orderV, chunk.Sv[k]);
         }
-        pointsAndDirections(chunk, count);
+        pointsAndDirections(chunk, padToWholeVectors(chunk, count), perUnit);
         for (int k = 0; k < count; ++k) {
             if (!chunk.limit[k]) continue;
             blendControlRowsOfSpan(first + k);
-            limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, chunk, k);
+            limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, perUnit,
+                                   chunk, k);
         }
         finishNormals(chunk, count, surface.normalFacing);
         for (int k = 0; k < count; ++k) {

@@ -101,3 +101,52 @@ TEST_F(HairShapeTest, TubeNormalsPointIntoTheTube) {
                     flat[k].ny == unturned[k].ny)
             << "flat, sample " << k;
 }
+
+static bool isFallback(const SurfaceVertex& v) { return v.nx == 0 && v.nz == 0 && std::fabs(v.ny) == 1; }
+
+// Strand points that coincide away from the origin leave a rounding residue in the tube's derivative
+// along the strand. Where the strand collapses, the tube has no direction along it, nor a mixed
+// derivative (its ring is the same at every point): those samples get the fallback normal (up to its
+// orientation), never a direction made of the residue. Points 3 and 4 coinciding collapse sample row 5 (u
+// = 1/2), whose normals may also take the limit direction across the strand above it, perpendicular to
+// point 5 - point 4.
+TEST_F(HairShapeTest, CollapsedStrandsGetTheFallbackNormal) {
+    struct Collapsed {
+        const char* name;
+        float point[3];
+        float thickness;
+    };
+    const Collapsed cases[] = {{"all at (73.1, 41.7, -88.3)", {73.1f, 41.7f, -88.3f}, 1.0f},
+                               {"all at (73.1, 41.7, -88.3), thin", {73.1f, 41.7f, -88.3f}, 0.5f},
+                               {"all at (731, 417, -883), thin", {731.0f, 417.0f, -883.0f}, 0.5f}};
+    hairDensity = 1;
+    for (const Collapsed& c : cases) {
+        thickness = c.thickness;
+        for (int k = 0; k < 8; ++k) std::copy_n(c.point, 3, hairPoints[k].position);
+        model.updateHairShape();
+        std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[0].evaluateGrid());
+        for (int k = 0; k < 121; ++k)
+            EXPECT_TRUE(isFallback(v[k]))
+                << c.name << ", sample " << k << ": " << v[k].nx << " " << v[k].ny << " " << v[k].nz;
+    }
+    const float strand[8][3] = {{70, 30, -90},          {71, 35, -89},          {72.5f, 41, -88},
+                                {73.1f, 41.7f, -88.3f}, {73.1f, 41.7f, -88.3f}, {75, 50, -86},
+                                {77, 58, -85},          {78, 66, -84}};
+    for (int k = 0; k < 8; ++k) std::copy_n(strand[k], 3, hairPoints[k].position);
+    thickness = 1.0f;
+    model.updateHairShape();
+    std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[0].evaluateGrid());
+    double above[3];  // the strand's direction above the collapse, point 5 - point 4
+    for (int c = 0; c < 3; ++c) above[c] = double(strand[5][c]) - strand[4][c];
+    for (int k = 0; k < 121; ++k) {
+        const SurfaceVertex& n = v[k];
+        // float rounding of a unit vector: well within 1e-5
+        EXPECT_TRUE(std::isfinite(n.nx + n.ny + n.nz) && std::fabs(std::hypot(n.nx, n.ny, n.nz) - 1) < 1e-5)
+            << k;
+        // 1e-3: a limit direction is perpendicular up to float rounding; a residue's direction is random
+        const double across =
+            (n.nx * above[0] + n.ny * above[1] + n.nz * above[2]) / std::hypot(above[0], above[1], above[2]);
+        EXPECT_TRUE(k / 11 != 5 || isFallback(n) || std::fabs(across) < 1e-3)
+            << "sample " << k << ": " << n.nx << " " << n.ny << " " << n.nz;
+    }
+}

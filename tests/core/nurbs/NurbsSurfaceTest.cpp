@@ -16,14 +16,16 @@ static void setUpU(NurbsSurface& surface, const std::vector<float>& knots, int d
     surface.setup(degree, 1, count, 2, points.data(), knots.data(), kLinear, samples, 1);
 }
 
-// v on 0,0,1,1: 1-t, t. u on 0,0,0,1,1,1 at t = 0.5: (1-t)^2, 2t(1-t), t^2, derivatives -2(1-t), 2-4t, 2t.
-// 0.25 lies in span 4 (not the empty span 3), 1 in the last. Clamped, values sum to 1, derivatives to 0.
+// v on 0,0,1,1: 1-t, t. u on 0,0,0,1,1,1 at t = 0.5: (1-t)^2, 2t(1-t), t^2, derivatives -2(1-t), 2-4t, 2t;
+// their largest sum of sizes is at the ends. 0.25 lies in span 4 (not the empty span 3), 1 in the last.
+// Clamped, values sum to 1, derivatives to 0.
 TEST(NurbsSurface, BasisTables) {
     NurbsSurface s;
     setUpU(s, {0, 0, 0, 1, 1, 1}, 2, 2);
     EXPECT_EQ(std::vector<float>(s.basisCoefV, s.basisCoefV + 4), (std::vector<float>{1, -1, 0, 1}));
     EXPECT_EQ(std::vector<float>(s.sampleBasisU + 3, s.sampleBasisU + 6), (std::vector<float>{.25, .5, .25}));
     EXPECT_EQ(std::vector<float>(s.sampleDerivU + 3, s.sampleDerivU + 6), (std::vector<float>{-1, 0, 1}));
+    EXPECT_TRUE(s.derivativeTermsU == 4 && s.derivativeTermsV == 2);  // |-2| + |2| at t = 0; |-1| + |1|
     const std::vector<float> circle = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
     setUpU(s, {0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7}, 2, 4);  // the same layout but for the knots
     setUpU(s, circle, 2, 4);
