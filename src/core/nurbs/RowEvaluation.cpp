@@ -162,6 +162,7 @@ constexpr int kChunk = 24;
 struct SampleChunk {
     float S[kChunk][4], Su[kChunk][4], Sv[kChunk][4];  // the homogeneous point and its u and v derivatives
     float x[kChunk], y[kChunk], z[kChunk];
+    float x2[kChunk];                          // |X|^2
     float nx[kChunk], ny[kChunk], nz[kChunk];  // Dv x Du, unit once finishNormals has run
     int limit[kChunk];                         // a derivative vanishes: the normal needs normalDirection
 };
@@ -177,8 +178,9 @@ void pointsAndDirections(SampleChunk& chunk, int count, const Residues& perUnit)
         const float du2 = dot(p.du, p.du);
         const float dv2 = dot(p.dv, p.dv);
         chunk.x[k] = p.x.x, chunk.y[k] = p.x.y, chunk.z[k] = p.x.z;
+        chunk.x2[k] = dot(p.x, p.x);
         chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
-        chunk.limit[k] = vanishes(std::min(du2, dv2), std::max(du2, dv2), residue2 * dot(p.x, p.x));
+        chunk.limit[k] = vanishes(std::min(du2, dv2), std::max(du2, dv2), residue2 * chunk.x2[k]);
     }
 }
 
@@ -201,10 +203,12 @@ void limitDirection(const float* isoDer, const float* dnv, int orderV, const Res
 //   toward the origin: flipped where n.X > 0;
 //   into the tube: with R the ring's horizontal offset from the strand's centre line and Dv the ring's
 //   tangent, n.R = (Dv x Du).R = Du.(R x Dv), and R x Dv = (0, -c, 0), c > 0, for a ring turning from +x
-//   toward +z, so n points out of the tube exactly where Du.y < 0. Du.y = (Su.y - Su.w X.y) / S.w, and S.w >
-//   0.
+//   toward +z, so n points out of the tube exactly where Du.y < 0. Du.y = (Su.y - Su.w X.y) / S.w, S.w > 0,
+//   and a tube's weights are 1, so S.w is 1 up to rounding. Where the strand runs horizontally (or stands
+//   still), Du.y is 0 up to its rounding residue, residueU |X| (see Residues), whatever its sign: there
+//   the flat tube keeps its normal.
 template <NormalFacing Facing>
-void finishNormalsFacing(SampleChunk& chunk, int count) {
+void finishNormalsFacing(SampleChunk& chunk, int count, float residueU) {
     for (int k = 0; k < count; ++k) {
         const float nx = chunk.nx[k], ny = chunk.ny[k], nz = chunk.nz[k];
         const float length2 = nx * nx + ny * ny + nz * nz;
@@ -215,21 +219,24 @@ void finishNormalsFacing(SampleChunk& chunk, int count) {
         const float uz = regular ? nz * inverse : kFallbackNormal.z;
         bool flip = false;
         if (Facing == kNormalsTowardOrigin) flip = ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
-        if (Facing == kNormalsIntoTube) flip = chunk.Su[k][1] - chunk.Su[k][3] * chunk.y[k] < 0.0f;
+        if (Facing == kNormalsIntoTube) {
+            const float duy = chunk.Su[k][1] - chunk.Su[k][3] * chunk.y[k];
+            flip = duy < 0.0f && duy * duy > residueU * residueU * chunk.x2[k];
+        }
         chunk.nx[k] = flip ? -ux : ux;
         chunk.ny[k] = flip ? -uy : uy;
         chunk.nz[k] = flip ? -uz : uz;
     }
 }
 
-void finishNormals(SampleChunk& chunk, int count, NormalFacing facing) {
+void finishNormals(SampleChunk& chunk, int count, NormalFacing facing, float residueU) {
     switch (facing) {
         case kNormalsTowardOrigin:
-            return finishNormalsFacing<kNormalsTowardOrigin>(chunk, count);
+            return finishNormalsFacing<kNormalsTowardOrigin>(chunk, count, residueU);
         case kNormalsIntoTube:
-            return finishNormalsFacing<kNormalsIntoTube>(chunk, count);
+            return finishNormalsFacing<kNormalsIntoTube>(chunk, count, residueU);
         default:
-            return finishNormalsFacing<kNormalsAsEvaluated>(chunk, count);
+            return finishNormalsFacing<kNormalsAsEvaluated>(chunk, count, residueU);
     }
 }
 
@@ -287,7 +294,7 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
             limitDirection<OrderV>(isoDer, surface.sampleDerivV + (first + k) * orderV, orderV, perUnit,
                                    chunk, k);
         }
-        finishNormals(chunk, count, surface.normalFacing);
+        finishNormals(chunk, count, surface.normalFacing, perUnit.u);
         for (int k = 0; k < count; ++k) {
             surface.vertexRing[2 * (first + k) + parity] = {chunk.x[k],  chunk.y[k],  chunk.z[k], chunk.nx[k],
                                                             chunk.ny[k], chunk.nz[k], s,          t};
