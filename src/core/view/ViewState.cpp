@@ -16,8 +16,8 @@ namespace view {
 void pressView(int mx, int my) {
     lastMouseX = mx;
     lastMouseY = my;
-    if (zoomMode == kZoomIn) zoomFactor = zoomFactor * 1.2;
-    if (zoomMode == kZoomOut) zoomFactor = zoomFactor * 0.8;
+    const double zoomed = zoomFactor * (zoomMode == kZoomIn ? 1.2 : zoomMode == kZoomOut ? 0.8 : 1.0);
+    if (zoomed >= kMinZoom && zoomed <= kMaxZoom) zoomFactor = zoomed;
 }
 
 void dragView(int mx, int my) {
