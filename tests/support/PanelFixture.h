@@ -13,6 +13,8 @@
 #include "app/MainPanel.h"
 #include "hair/HairStore.h"
 #include "support/DefaultSettings.h"
+#include "support/PrivateDisplay.h"
+#include "view/HairView.h"
 
 inline std::vector<float> livePositions() {
     std::vector<float> values;
@@ -41,5 +43,17 @@ protected:
     static void slide(Fl_Value_Slider* slider, double value) {
         slider->value(value);
         slider->do_callback();
+    }
+};
+
+// The same, with the panel shown on a display of the test's own, so that a redraw request of the view shows
+// as damage. Nothing is drawn: no event is handled, so no frame runs unless a test asks for one.
+class ShownPanelUi : public MainPanelUi {
+protected:
+    void SetUp() override {
+        usePrivateDisplay();
+        MainPanelUi::SetUp();
+        mainPanel->show();
+        mainPanel->hairView->clear_damage();
     }
 };

@@ -52,30 +52,4 @@ TEST_F(MainPanelUi, WindowWidgetsAndMenuStandAsLaidOut) {
               "Exit 0 248;\n");
 }
 
-TEST_F(MainPanelUi, MenuCommandsWriteTheirSettingsRegrowAndPrint) {
-    // The entry, the setting it writes and the value, what it prints, whether the hair grows anew.
-    const auto render = [] { return int{renderMode}; };
-    const auto shape = [] { return int{shapeType}; };
-    const auto style = [] { return int{hairStyle}; };
-    const std::tuple<const char*, int (*)(), int, const char*, bool> rows[] = {
-        {"Model/Smooth", render, kRenderSmooth, "", false},
-        {"Under Lying Shape/Torus", shape, kShapeTorus, "ttotal = 441\n", true},
-        {"Style/Messy", style, kStyleMessy, "style = MESSY\nttotal = 441\n", true},
-        {"File/Load Hair Data", shape, kShapeTorus, "", true},
-    };
-    for (const auto& [path, setting, value, printed, regrows] : rows) {
-        const std::vector<float> hair = livePositions();
-        testing::internal::CaptureStdout();
-        pick(path);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), printed) << path;
-        EXPECT_EQ(setting(), value) << path;
-        EXPECT_EQ(livePositions() != hair, regrows) << path;
-    }
-    // "Hairs" beyond its range: the density is held to 1..20.
-    for (auto [value, density] : {std::pair{0, 1}, std::pair{25, 20}}) {
-        slide(mainPanel->hairsSlider, value);
-        EXPECT_EQ(hairDensity, density);
-    }
-}
-
 }  // namespace
