@@ -1,9 +1,10 @@
-// The main window's layout and menu table, and its commands fired through the real widgets.
+// The main window's layout, menu table and style table, as the window's tables give them.
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 
 #include <cstdio>
+#include <memory>
 #include <string>
-#include <tuple>
 
 #include "app/Settings.h"
 #include "support/PanelFixture.h"
@@ -50,6 +51,100 @@ TEST_F(MainPanelUi, WindowWidgetsAndMenuStandAsLaidOut) {
               "Model 64 232;Control Polygons 2 137;Control Polygon 130 153;Wireframe 8 177;Smooth 8 194;\n"
               "View 64 137;Rotate 2 138;Translate 2 138;Zoom In 8 209;Zoom Out 8 162;No Zoom 8 249;\n"
               "Exit 0 248;\n");
+    for (const Fl_Menu_Item* entry = entries; entry < entries + mainPanel->menuBar->size(); entry++) {
+        if (!entry->label()) continue;
+        EXPECT_TRUE(entry->labeltype() == FL_ENGRAVED_LABEL && entry->labelfont() == FL_HELVETICA_BOLD &&
+                    entry->labelsize() == 14 && entry->shortcut() == 0 && entry->user_data() == nullptr)
+            << entry->label();
+    }
+}
+
+// The style of a widget: what the window's style table can set, as numbers.
+std::string styleOf(Fl_Widget* w) {
+    int down = -1, text = -1, textSize = -1;
+    if (auto* button = dynamic_cast<Fl_Button*>(w)) down = button->down_box();
+    if (auto* menu = dynamic_cast<Fl_Menu_*>(w)) down = menu->down_box(), text = menu->textfont();
+    if (auto* slider = dynamic_cast<Fl_Value_Slider*>(w))
+        text = slider->textfont(), textSize = slider->textsize();
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "type %d box %d down %d colour %u selection %u label %d font %d size %d colour %u align %d "
+                  "text %d/%d",
+                  w->type(), w->box(), down, w->color(), w->selection_color(), w->labeltype(), w->labelfont(),
+                  w->labelsize(), w->labelcolor(), w->align(), text, textSize);
+    return line;
+}
+
+// A row of the style table; -1 (or 0 for a box) where the table leaves the toolkit's default.
+struct StyleRow {
+    const char* label;
+    Fl_Boxtype box, down;
+    int colour, selection;
+    Fl_Labeltype labelType;
+    int font, size, labelColour, align;
+};
+
+// The same class's fresh widget with the row applied: the listed properties set, every other left as the
+// toolkit makes it.
+std::unique_ptr<Fl_Widget> styled(Fl_Widget* like, const StyleRow& row) {
+    std::unique_ptr<Fl_Widget> w;
+    if (dynamic_cast<Fl_Gl_Window*>(like)) {
+        w = std::make_unique<HairView>(0, 0, 1, 1);
+    } else if (dynamic_cast<Fl_Window*>(like)) {
+        w = std::make_unique<Fl_Double_Window>(1, 1);
+    } else if (dynamic_cast<Fl_Menu_Bar*>(like)) {
+        w = std::make_unique<Fl_Menu_Bar>(0, 0, 1, 1);
+    } else if (dynamic_cast<Fl_Button*>(like)) {
+        w = std::make_unique<Fl_Button>(0, 0, 1, 1);
+    } else {
+        auto slider = std::make_unique<Fl_Value_Slider>(0, 0, 1, 1);
+        slider->type(FL_HOR_NICE_SLIDER);
+        slider->textfont(FL_HELVETICA_BOLD);
+        w = std::move(slider);
+    }
+    Fl_Group::current(nullptr);  // a new window makes itself the current group
+    if (auto* menu = dynamic_cast<Fl_Menu_Bar*>(w.get())) menu->textfont(FL_HELVETICA_BOLD);
+    if (row.box) w->box(row.box);
+    if (row.down) {
+        if (auto* button = dynamic_cast<Fl_Button*>(w.get())) button->down_box(row.down);
+        if (auto* menu = dynamic_cast<Fl_Menu_*>(w.get())) menu->down_box(row.down);
+    }
+    if (row.colour >= 0) w->color(row.colour);
+    if (row.selection >= 0) w->selection_color(row.selection);
+    if (row.labelType) w->labeltype(row.labelType);
+    if (row.font >= 0) w->labelfont(row.font);
+    if (row.size >= 0) w->labelsize(row.size);
+    if (row.labelColour >= 0) w->labelcolor(row.labelColour);
+    if (row.align >= 0) w->align(row.align);
+    return w;
+}
+
+TEST_F(MainPanelUi, EveryWidgetHasTheStyleOfItsRow) {
+    const Fl_Boxtype up = FL_PLASTIC_UP_BOX, none = Fl_Boxtype(0);
+    const Fl_Labeltype engraved = FL_ENGRAVED_LABEL, normal = Fl_Labeltype(0);
+    const int bold = FL_HELVETICA_BOLD;
+    auto slider = [&](const char* label) {
+        return StyleRow{label, up, none, 245, -1, engraved, bold, -1, 195, FL_ALIGN_TOP | FL_ALIGN_LEFT};
+    };
+    const StyleRow rows[] = {
+        {"Tresslow", up, none, -1, -1, normal, -1, -1, -1, -1},
+        {"menuBar", up, FL_PLASTIC_DOWN_BOX, -1, 14, normal, bold, -1, -1, -1},
+        {"XYZ", up, none, 23, -1, engraved, bold, -1, 176, FL_ALIGN_INSIDE},
+        slider("Length of Hair"),
+        slider("Rest Angle"),
+        slider("Wind"),
+        slider("Gravity"),
+        {"Render Hair", up, FL_PLASTIC_UP_FRAME, -1, -1, engraved, bold, 16, 201, -1},
+        slider("Damping"),
+        slider("Hairs"),
+        slider("Thickness"),
+    };
+    for (int i = -1; i < mainPanel->window->children(); i++) {
+        Fl_Widget* widget = i < 0 ? mainPanel->window : mainPanel->window->child(i);
+        const StyleRow& row = rows[i + 1];
+        ASSERT_STREQ(widget->label(), row.label);
+        EXPECT_EQ(styleOf(widget), styleOf(styled(widget, row).get())) << widget->label();
+    }
 }
 
 }  // namespace
