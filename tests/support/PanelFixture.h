@@ -54,6 +54,7 @@ protected:
         usePrivateDisplay();
         MainPanelUi::SetUp();
         mainPanel->show();
+        mainPanel->window->clear_damage();
         mainPanel->hairView->clear_damage();
     }
 };
