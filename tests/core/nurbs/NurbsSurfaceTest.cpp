@@ -1,6 +1,7 @@
 // A surface's basis tables against hand-worked values, its tessellation, fallback normal and setups.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -63,5 +64,36 @@ TEST(NurbsSurface, TessellationAndFallbackNormal) {
         r.reset(patch.evaluateGrid());
         for (int k = 0; k < 16; ++k)
             EXPECT_TRUE(r[k].nx == 0 && r[k].ny == (towardOrigin ? -1 : 1) && r[k].nz == 0) << k;
+    }
+}
+
+// The normal of a bilinear patch with one weight 2, by hand at u = v = 1/2: the homogeneous corners
+// (0,0,0,1), (0,20,0,2) along v, (10,0,0,1) along u and (10,10,5,1) blend to S = (5, 7.5, 1.25, 1.25), X =
+// (4, 6, 1); Su = (10, -5, 2.5, -0.5), Sv = (0, 15, 2.5, 0.5); Du = (Su - Su.w X)/S.w = (9.6, -1.6, 2.4), Dv
+// = (-1.6, 9.6, 1.6); Dv x Du = 6.4 (4, 3, -14). Then the limit normals of two flat triangles at z = 0, made
+// with the corners of their first row (u = 0) or first column (v = 0) pinched into one point: there the
+// derivative across that edge vanishes, and Duv x Du (Dv x Duv) must give the side that every other sample
+// has, -z.
+TEST(NurbsSurface, NormalsOfARationalPatchAndAtPinchedEdges) {
+    const float rational[16] = {0, 0, 0, 1, 0, 20, 0, 2, 10, 0, 0, 1, 10, 10, 5, 1};
+    NurbsSurface patch;
+    patch.setup(1, 1, 2, 2, rational, kLinear, kLinear, 2, 2);
+    std::unique_ptr<SurfaceVertex[]> r(patch.evaluateGrid());
+    const SurfaceVertex& middle = r[4];  // row 1, sample 1 of 3 x 3
+    const double length = std::sqrt(221.0);
+    EXPECT_TRUE(middle.x == 4 && middle.y == 6 && middle.z == 1);
+    EXPECT_NEAR(middle.nx, 4 / length, 1e-6);  // float rounding of a unit vector
+    EXPECT_NEAR(middle.ny, 3 / length, 1e-6);
+    EXPECT_NEAR(middle.nz, -14 / length, 1e-6);
+    const struct {
+        const char* edge;
+        float points[16];
+    } pinched[] = {{"row u = 0 pinched", {0, 0, 0, 1, 0, 0, 0, 1, 10, 0, 0, 1, 10, 10, 0, 1}},
+                   {"column v = 0 pinched", {0, 0, 0, 1, 0, 10, 0, 1, 0, 0, 0, 1, 10, 10, 0, 1}}};
+    for (const auto& triangle : pinched) {
+        patch.setup(1, 1, 2, 2, triangle.points, kLinear, kLinear, 4, 4);
+        r.reset(patch.evaluateGrid());
+        for (int k = 0; k < 25; ++k)
+            EXPECT_TRUE(r[k].nx == 0 && r[k].ny == 0 && r[k].nz == -1) << triangle.edge << ", sample " << k;
     }
 }
