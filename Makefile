@@ -20,11 +20,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Micro-benchmarks, then the phases of one frame at 20 x 20 on the sphere (scripts/bench-real-gl.sh times
-# a whole draw on the real GL stack, for information).
+# Micro-benchmarks, the phases of one frame at 20 x 20 on the sphere, and the frame rate of the real program
+# under Xvfb with Play on (scripts/bench-real-gl.sh cuts a frame on the real GL stack into its parts).
 bench: build
 	./$(BUILD)/tresslow-bench
 	./$(BUILD)/tresslow-sim --shape sphere --hairs 20 --bench
+	bash scripts/bench-frame-rate.sh $(BUILD)
 
 # tresslow and tresslow-sim into $(PREFIX)/bin; the desktop entry, icon, AppStream metadata and manual
 # pages under $(PREFIX)/share.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# For information: the time of one whole draw of the view (HairView::draw, then glFinish) on the real GL
-# stack, with Mesa's software renderer in an X server of its own (Xvfb): 20 x 20 strands on the sphere,
-# smooth, control polygons on. Usage: scripts/bench-real-gl.sh [build folder, default build]
+# For information: where one frame of the view goes on the real GL stack, with Mesa's software renderer in
+# an X server of its own (Xvfb): for 20 x 20 strands on each shape in each mode, the animation step, the draw
+# calls, glFinish (the rasterisation) and the buffer swap. scripts/bench-frame-rate.sh measures the frames
+# of the real program as they reach the screen. Usage: scripts/bench-real-gl.sh [build folder, default build]
 set -euo pipefail
 
 build=${1:-build}

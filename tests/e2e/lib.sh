@@ -157,6 +157,8 @@ look() {
 count_changed() { compare -metric AE "$WORK/$1.png[$VIEW]" "$WORK/$2.png[$VIEW]" null: 2>&1 || true; }
 
 expect() { "$@" || fail "$*"; }
+# User and system time of process PID (default the program) so far, in 1/100 s.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/${1:-$APP_PID}/stat"; }
 lines() { grep -c "${1:-.}" "$WORK/stdout" || true; }
 
 # Where the view's set-up puts a world point (x, y, z) at zoom Z, under the fixed 30-degree tilt and turn and

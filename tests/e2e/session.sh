@@ -3,8 +3,6 @@
 # view, the lines that the sliders and styles print, "P l a y", the idle program, and "Exit".
 source "$(dirname "$0")/lib.sh" "$@"
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }  # user and system time, in 1/100 s
-
 # The 822 x 500 window shows the light-blue view with the plane as a blue outline, and prints nothing.
 start_tresslow
 look start '$WW == 822 && $WH == 500' '$BACKGROUND >= 150000' 'near($BLUE, 1650, 1350)' "$(lines) == 0"
@@ -39,6 +37,15 @@ hair_darkness sphere_hair sphere '$HAIR_ABOVE >= 2000' '$HAIR_BELOW >= 2000' 'ne
 menu 1 3  # Under Lying Shape / Torus
 look torus_hair '$GOLD >= 20000' '$BROWN >= 300' "$(lines '^ttotal = 441$') == 5"
 hair_darkness torus_hair torus '$HAIR_ABOVE >= 2000' '$HAIR_BELOW >= 2000' 'near($DARK_BELOW, $DARK_ABOVE, 0.15)'
+
+# Drawn as lines, 400 strands take longer than a period to draw here, so "P l a y" draws frame after frame
+# and must still let clicks through between them: the second click stops it.
+menu 3 3          # Model / Wireframe
+click_at 527 445  # "P l a y"
+check "$(frames_in 1) >= 2"
+click_at 527 445
+await quiet_view || fail "the view is still drawn after Play was stopped"
+menu 3 4  # Model / Smooth
 
 # The control points of the hair around the torus span the view, still after "Save Hair Data", which writes
 # nothing; "Load Hair Data" keeps the torus and regrows the hair on the square inside it. Neither prints.

@@ -1,6 +1,7 @@
-/* Acts on a program's X window from outside, for the end-to-end scenarios:
+/* Acts on a program's X window from outside, for the end-to-end scenarios and the frame-rate benchmark:
      xwindow WINDOW close              asks it to close as a window manager does (WM_DELETE_WINDOW)
      xwindow WINDOW count SECONDS      prints how many times it is drawn during SECONDS
+     xwindow WINDOW times SECONDS      prints the time of each draw during SECONDS, in ms, one a line
      xwindow WINDOW after 'COMMAND'    runs the shell COMMAND, then waits up to 10 s for a draw
      xwindow WINDOW during 'COMMAND' SECONDS
                                        runs the shell COMMAND, then prints how many times it was drawn from
@@ -23,14 +24,17 @@ static double now(void) {
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-/* Number of draws reported until `until` (seconds of now()); returns at the first one if `firstOnly`. */
-static int draws(double until, int firstOnly) {
+/* Number of draws reported until `until` (seconds of now()); returns at the first one if `firstOnly`.
+   With `times`, prints when each was received, in ms after `start`. */
+static int draws(double until, int firstOnly, FILE* times, double start) {
     int count = 0;
     for (;;) {
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            count += event.type == damageEvent + XDamageNotify;
+            if (event.type != damageEvent + XDamageNotify) continue;
+            count++;
+            if (times) fprintf(times, "%.3f\n", (now() - start) * 1000);
         }
         double left = until - now();
         if (left <= 0 || (firstOnly && count > 0)) return count;
@@ -56,11 +60,13 @@ int main(int argc, char** argv) {
        after every event that the creation caused. */
     XDamageCreate(display, window, XDamageReportRawRectangles);
     XSync(display, False);
-    draws(0, 0);
-    if (strcmp(argv[2], "count") == 0) printf("%d\n", draws(now() + atof(argv[3]), 0));
+    draws(0, 0, NULL, 0);
+    double start = now();
+    if (strcmp(argv[2], "count") == 0) printf("%d\n", draws(start + atof(argv[3]), 0, NULL, 0));
+    if (strcmp(argv[2], "times") == 0) draws(start + atof(argv[3]), 0, stdout, start);
     if (strcmp(argv[2], "during") == 0) {
         if (argc < 5 || system(argv[3]) != 0) return 1;
-        printf("%d\n", draws(now() + atof(argv[4]), 0));
+        printf("%d\n", draws(now() + atof(argv[4]), 0, NULL, 0));
     }
-    return strcmp(argv[2], "after") == 0 && (system(argv[3]) != 0 || draws(now() + 10, 1) == 0);
+    return strcmp(argv[2], "after") == 0 && (system(argv[3]) != 0 || draws(start + 10, 1, NULL, 0) == 0);
 }

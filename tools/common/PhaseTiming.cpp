@@ -7,27 +7,36 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <vector>
 
-PhaseTiming timePhase(const std::function<void()>& phase) {
-    using Clock = std::chrono::steady_clock;
+void runSilenced(const std::function<void()>& work) {
     std::fflush(stdout);
     const int savedStdout = dup(STDOUT_FILENO);
     const int sink = open("/dev/null", O_WRONLY);
     dup2(sink, STDOUT_FILENO);
-    std::vector<double> times;
-    const Clock::time_point start = Clock::now();
-    while (times.size() < 20 || Clock::now() - start < std::chrono::milliseconds(500)) {
-        const Clock::time_point before = Clock::now();
-        phase();
-        times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
-    }
+    work();
     std::fflush(stdout);
     dup2(savedStdout, STDOUT_FILENO);
     close(savedStdout);
     close(sink);
+}
+
+PhaseTiming summarizeTimes(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], times.front(), times.back()};
+}
+
+PhaseTiming timePhase(const std::function<void()>& phase) {
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> times;
+    runSilenced([&] {
+        const Clock::time_point start = Clock::now();
+        while (times.size() < 20 || Clock::now() - start < std::chrono::milliseconds(500)) {
+            const Clock::time_point before = Clock::now();
+            phase();
+            times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
+        }
+    });
+    return summarizeTimes(times);
 }
 
 void printPhaseHeader() {

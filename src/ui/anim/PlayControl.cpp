@@ -6,10 +6,13 @@
 
 #include <chrono>
 
+// Taken when the program starts, so that lastTick 0 stands for an advance then and the first press of
+// Play, which always comes later than one period after the start, advances at once.
+static const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
+
 int elapsedMilliseconds() {
     using namespace std::chrono;
-    static const steady_clock::time_point start = steady_clock::now();
-    return static_cast<int>(duration_cast<milliseconds>(steady_clock::now() - start).count());
+    return static_cast<int>(duration_cast<milliseconds>(steady_clock::now() - processStart).count());
 }
 
 void timerChanged(Fl_Widget*, void* data) { static_cast<Fl_Widget*>(data)->damage(FL_DAMAGE_CHILD); }
@@ -43,10 +46,25 @@ void TimerDisplay::draw() {
     glPopMatrix();
 }
 
-// Turning the button on starts the ticks at once; turning it off cancels the pending one.
+// The next tick comes after `wait` ms on a toolkit timeout, or, when a frame is due at once, as soon as
+// the event loop has handled what came in meanwhile: an idle callback, because a timeout that is already
+// due would fire again before any event is handled, and so would never let the button be turned off.
+static void scheduleTick(PlayButton* button, int wait) {
+    if (wait > 0)
+        Fl::add_timeout(wait / 1000.0, playTick, button);
+    else
+        Fl::add_idle(playTick, button);
+}
+
+static void cancelTick(PlayButton* button) {
+    Fl::remove_timeout(playTick, button);
+    Fl::remove_idle(playTick, button);
+}
+
+// Turning the button on ticks at once; turning it off cancels the pending tick.
 static void playToggled(Fl_Widget* widget, void*) {
     auto* button = static_cast<PlayButton*>(widget);
-    Fl::remove_timeout(playTick, button);
+    cancelTick(button);
     if (button->value()) playTick(button);
 }
 
@@ -65,23 +83,24 @@ PlayButton::PlayButton(AnimationTimer* timer, int x, int y, int w, int h)
     lastTick = 0;
 }
 
-PlayButton::~PlayButton() { Fl::remove_timeout(playTick, this); }
+PlayButton::~PlayButton() { cancelTick(this); }
 
-// Advances the timer by one (wrapping to 0 at its maximum) when more than 33 ms have passed since the
-// last advance, and sleeps until the next advance is due.
+// One frame of Play: the timer's next value (wrapping to 0 at its maximum), its callback, which damages
+// the view, and the draw of everything damaged, buffer swap included.
+static void advanceFrame(AnimationTimer& timer) {
+    int v = static_cast<int>(timer.value()) + 1;
+    if (v >= static_cast<int>(timer.maximum())) v = 0;
+    timer.value(v);
+    timer.do_callback(&timer, timer.user_data());
+    Fl::flush();
+}
+
+// The toolkit computes how long to sleep before it draws what a timeout damaged; drawing inside the tick
+// and then reading the clock makes the wait count the draw.
 void playTick(void* data) {
     auto* button = static_cast<PlayButton*>(data);
+    cancelTick(button);  // an idle callback stays until it is removed
     if (!button->value()) return;
-    const int now = elapsedMilliseconds();
-    int waited = now - button->lastTick;
-    if (waited >= kFramePeriodMilliseconds) {
-        button->lastTick = now;
-        AnimationTimer* timer = button->timer;
-        int v = static_cast<int>(timer->value()) + 1;
-        if (v >= static_cast<int>(timer->maximum())) v = 0;
-        timer->value(v);
-        timer->do_callback(timer, timer->user_data());
-        waited = 0;
-    }
-    Fl::add_timeout((kFramePeriodMilliseconds - waited) / 1000.0, playTick, button);
+    scheduleTick(button, advanceWhenDue(button->lastTick, elapsedMilliseconds,
+                                        [button] { advanceFrame(*button->timer); }));
 }

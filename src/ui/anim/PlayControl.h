@@ -24,8 +24,9 @@ public:
     AnimationTimer* timer;  // the timer shown; null until main links it
 };
 
-// While on, advances the timer by one at most once per 34 ms of elapsed time. It waits on a toolkit
-// timeout between advances and schedules nothing while off, so an idle program sleeps.
+// While on, advances the timer by one at most once per 34 ms of elapsed time, and draws each frame as it
+// advances. It waits on a toolkit timeout between advances and schedules nothing while off, so an idle
+// program sleeps.
 class PlayButton : public Fl_Light_Button {
 public:
     PlayButton(AnimationTimer* timer, int x, int y, int w, int h);
@@ -36,6 +37,23 @@ public:
 };
 
 void timerChanged(Fl_Widget* widget, void* data);
-void playTick(void* data);                    // the button's timeout: advance if due, then wait for the next
-int elapsedMilliseconds();                    // steady clock, milliseconds since the first call
+void playTick(void* data);  // the button's timeout: advance if due, then wait for the next
+int elapsedMilliseconds();  // steady clock, milliseconds since the process started
+
 constexpr int kFramePeriodMilliseconds = 34;  // least time between two advances
+
+// The pacing rule, apart from the toolkit. Runs `frame` (one advance, drawn before it returns) when at
+// least kFramePeriodMilliseconds have passed on `clock` since lastTick, the last advance; returns how many
+// milliseconds to wait before asking again. The wait is read from the clock after the frame is drawn, so
+// the frame's own time counts toward the period: frames come every max(period, a frame's cost).
+template <typename Clock, typename Frame>
+int advanceWhenDue(int& lastTick, Clock clock, Frame frame) {
+    int now = clock();
+    if (now - lastTick >= kFramePeriodMilliseconds) {
+        lastTick = now;
+        frame();
+        now = clock();
+    }
+    const int rest = lastTick + kFramePeriodMilliseconds - now;
+    return rest > 0 ? rest : 0;
+}
