@@ -65,6 +65,8 @@ RECORDED(glPushMatrix, ())
 RECORDED(glPopMatrix, ())
 RECORDED(glTranslatef, (GLfloat x, GLfloat y, GLfloat z), x, y, z)
 RECORDED(glRotatef, (GLfloat angle, GLfloat x, GLfloat y, GLfloat z), angle, x, y, z)
+RECORDED(glRotated, (GLdouble angle, GLdouble x, GLdouble y, GLdouble z), F(angle), F(x), F(y), F(z))
+RECORDED(glRectf, (GLfloat x1, GLfloat y1, GLfloat x2, GLfloat y2), x1, y1, x2, y2)
 RECORDED(glScalef, (GLfloat x, GLfloat y, GLfloat z), x, y, z)
 RECORDED(glMaterialf, (GLenum face, GLenum pname, GLfloat value), F(face), F(pname), value)
 

@@ -2,9 +2,10 @@
 #include "anim/PlayControl.h"
 
 #include <FL/Fl.H>
-#include <FL/gl.h>
 
 #include <chrono>
+
+#include "anim/TimerSquare.h"
 
 // Taken when the program starts, so that lastTick 0 stands for an advance then and the first press of
 // Play, which always comes later than one period after the start, advances at once.
@@ -32,18 +33,7 @@ TimerDisplay::TimerDisplay(int x, int y, int w, int h) : Fl_Gl_Window(x, y, w, h
 }
 
 void TimerDisplay::draw() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-1, 1, -1, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    if (timer) glRotated(timer->value() / timer->maximum() * 360.0, 0.0, 0.0, 1.0);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3f(1.0f, 1.0f, 0.0f);
-    glRectf(0.7f, -0.1f, 0.9f, 0.1f);
-    glPopMatrix();
+    drawTimerSquare(timer ? std::optional<TimerProgress>({timer->value(), timer->maximum()}) : std::nullopt);
 }
 
 // The next tick comes after `wait` ms on a toolkit timeout, or, when a frame is due at once, as soon as

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "anim/PlayControl.h"
+#include "app/AnimationControls.h"
 #include "app/MainPanel.h"
 #include "view/HairView.h"
 
@@ -42,12 +43,7 @@ int main() {
     if (!displayIsUsable()) return 2;
 
     mainPanel = new MainPanel;
-    mainPanel->window->begin();
-    auto* timerDisplay = new TimerDisplay(10, 1000, 10, 10);
-    auto* timer = new AnimationTimer(mainPanel->hairView, 1000, 10, 400, 100, 20);
-    timerDisplay->timer = timer;
-    new PlayButton(timer, 470, 420, 115, 50);
-    mainPanel->window->end();
+    TimerDisplay* timerDisplay = addAnimationControls(*mainPanel);
     mainPanel->show();
     Fl::run();
     delete timerDisplay;

@@ -98,6 +98,14 @@ TEST(PlayButtonUi, APressAdvancesAtOnceAndOffSchedulesNothing) {
     EXPECT_EQ(frames, 2);
     EXPECT_EQ(timer.value(), 0);
     press(0);
+
+    // With a frame count of 1 the value stays 0, and every advance is a frame all the same.
+    timer.maximum(1);
+    play.lastTick -= kFramePeriodMilliseconds;
+    press(1);
+    EXPECT_EQ(frames, 3);
+    EXPECT_EQ(timer.value(), 0);
+    press(0);
 }
 
 }  // namespace

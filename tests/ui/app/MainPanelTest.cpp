@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "anim/PlayControl.h"
+#include "app/AnimationControls.h"
 #include "app/Settings.h"
 #include "support/PanelFixture.h"
 
@@ -94,6 +96,8 @@ std::unique_ptr<Fl_Widget> styled(Fl_Widget* like, const StyleRow& row) {
         w = std::make_unique<Fl_Double_Window>(1, 1);
     } else if (dynamic_cast<Fl_Menu_Bar*>(like)) {
         w = std::make_unique<Fl_Menu_Bar>(0, 0, 1, 1);
+    } else if (dynamic_cast<Fl_Light_Button*>(like)) {
+        w = std::make_unique<Fl_Light_Button>(0, 0, 1, 1);
     } else if (dynamic_cast<Fl_Button*>(like)) {
         w = std::make_unique<Fl_Button>(0, 0, 1, 1);
     } else {
@@ -145,6 +149,34 @@ TEST_F(MainPanelUi, EveryWidgetHasTheStyleOfItsRow) {
         ASSERT_STREQ(widget->label(), row.label);
         EXPECT_EQ(styleOf(widget), styleOf(styled(widget, row).get())) << widget->label();
     }
+}
+
+// main's assembly: after the panel's widgets, the timer display below the window's edge showing the timer;
+// the timer of 1000 frames, covered by the view, whose callback redraws the view; the Play button, off,
+// driving the timer, styled as its row.
+TEST_F(MainPanelUi, MainAddsTheAnimationControls) {
+    TimerDisplay* returned = addAnimationControls(*mainPanel);
+    Fl_Window& window = *mainPanel->window;
+    ASSERT_EQ(window.children(), 13);
+    auto* display = dynamic_cast<TimerDisplay*>(window.child(10));
+    auto* timer = dynamic_cast<AnimationTimer*>(window.child(11));
+    auto* play = dynamic_cast<PlayButton*>(window.child(12));
+    ASSERT_TRUE(display && timer && play);
+    EXPECT_TRUE(display == returned && display->timer == timer);
+    EXPECT_TRUE(display->x() == 10 && display->y() == 1000 && display->w() == 10 && display->h() == 10);
+    EXPECT_STREQ(display->label(), "Animation Timer");
+    EXPECT_TRUE(timer->x() == 10 && timer->y() == 400 && timer->w() == 100 && timer->h() == 20);
+    EXPECT_TRUE(timer->minimum() == 0 && timer->maximum() == 1000 && timer->step() == 1 &&
+                timer->value() == 0);
+    EXPECT_TRUE(timer->type() == FL_HOR_NICE_SLIDER && timer->when() == FL_WHEN_CHANGED);
+    EXPECT_TRUE(timer->callback() == timerChanged && timer->user_data() == mainPanel->hairView);
+    EXPECT_TRUE(play->x() == 470 && play->y() == 420 && play->w() == 115 && play->h() == 50);
+    EXPECT_TRUE(play->timer == timer && play->lastTick == 0 && play->value() == 0);
+    const StyleRow row = {
+        "P l a y", FL_PLASTIC_UP_BOX, FL_PLASTIC_DOWN_BOX, 212, 177, FL_ENGRAVED_LABEL, FL_SCREEN, 22, 233,
+        -1};
+    EXPECT_STREQ(play->label(), row.label);
+    EXPECT_EQ(styleOf(play), styleOf(styled(play, row).get()));
 }
 
 }  // namespace
