@@ -1,45 +1,13 @@
 // The recording GL double: each entry point that drawing calls appends its name and arguments to glCallLog.
 #include "support/RecordingGl.h"
 
-#include <GL/gl.h>
+Calls glCallLog;
 
-std::vector<GlCall> glCallLog;
-
-namespace {
-
-// How many values a light, light model or material parameter takes.
-int valueCount(GLenum pname) {
-    switch (pname) {
-        case GL_AMBIENT:
-        case GL_DIFFUSE:
-        case GL_SPECULAR:
-        case GL_POSITION:
-        case GL_EMISSION:
-        case GL_AMBIENT_AND_DIFFUSE:
-        case GL_LIGHT_MODEL_AMBIENT:
-            return 4;
-        case GL_SPOT_DIRECTION:
-        case GL_COLOR_INDEXES:
-            return 3;
-        default:
-            return 1;
-    }
-}
-
-// The call `name` with the leading arguments `args` and then the parameter values at `values`.
-void recordWithValues(const char* name, std::vector<float> args, GLenum pname, const GLfloat* values) {
-    args.insert(args.end(), values, values + valueCount(pname));
-    glCallLog.push_back({name, args});
-}
-
-}  // namespace
-
-// Defines the entry point `name` taking `params`, recording the listed arguments.
+// Defines the entry point `name` taking `params` (with the C linkage that GL declared), recording `...`.
 #define RECORDED(name, params, ...) \
     void name params { glCallLog.push_back({#name, {__VA_ARGS__}}); }
 #define F(x) static_cast<float>(x)
 
-extern "C" {
 RECORDED(glBegin, (GLenum mode), F(mode))
 RECORDED(glEnd, ())
 RECORDED(glLineWidth, (GLfloat width), width)
@@ -56,8 +24,8 @@ RECORDED(glClearColor, (GLclampf r, GLclampf g, GLclampf b, GLclampf a), r, g, b
 RECORDED(glClear, (GLbitfield mask), F(mask))
 RECORDED(glLoadIdentity, ())
 RECORDED(glViewport, (GLint x, GLint y, GLsizei w, GLsizei h), F(x), F(y), F(w), F(h))
-RECORDED(glOrtho, (GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f), F(l), F(r), F(b),
-         F(t), F(n), F(f))
+RECORDED(glOrtho, (GLdouble a, GLdouble b, GLdouble c, GLdouble d, GLdouble e, GLdouble f), F(a), F(b), F(c),
+         F(d), F(e), F(f))
 RECORDED(glShadeModel, (GLenum mode), F(mode))
 RECORDED(glPolygonMode, (GLenum face, GLenum mode), F(face), F(mode))
 RECORDED(glMatrixMode, (GLenum mode), F(mode))
@@ -69,14 +37,7 @@ RECORDED(glRotated, (GLdouble angle, GLdouble x, GLdouble y, GLdouble z), F(angl
 RECORDED(glRectf, (GLfloat x1, GLfloat y1, GLfloat x2, GLfloat y2), x1, y1, x2, y2)
 RECORDED(glScalef, (GLfloat x, GLfloat y, GLfloat z), x, y, z)
 RECORDED(glMaterialf, (GLenum face, GLenum pname, GLfloat value), F(face), F(pname), value)
-
-void glLightfv(GLenum light, GLenum pname, const GLfloat* values) {
-    recordWithValues("glLightfv", {F(light), F(pname)}, pname, values);
-}
-void glLightModelfv(GLenum pname, const GLfloat* values) {
-    recordWithValues("glLightModelfv", {F(pname)}, pname, values);
-}
-void glMaterialfv(GLenum face, GLenum pname, const GLfloat* values) {
-    recordWithValues("glMaterialfv", {F(face), F(pname)}, pname, values);
-}
-}
+// The view sets only colours and positions through a pointer: four values each.
+RECORDED(glLightfv, (GLenum light, GLenum p, const GLfloat* v), F(light), F(p), v[0], v[1], v[2], v[3])
+RECORDED(glLightModelfv, (GLenum p, const GLfloat* v), F(p), v[0], v[1], v[2], v[3])
+RECORDED(glMaterialfv, (GLenum face, GLenum p, const GLfloat* v), F(face), F(p), v[0], v[1], v[2], v[3])

@@ -1,21 +1,54 @@
-// Test double of OpenGL, linked into the Gl tests in place of the library: drawing's calls are logged.
+// Test double of OpenGL, linked into the GL tests in place of the library: drawing's calls are logged, to be
+// compared with the calls that a test expects. Brings GL's declarations and the test framework.
 #pragma once
 
-#include <ostream>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <iomanip>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-struct GlCall {
-    std::string function;     // "glVertex3f"
-    std::vector<float> args;  // in order, enums converted exactly
-    bool operator==(const GlCall& other) const { return function == other.function && args == other.args; }
-};
+using GlCall = std::pair<std::string, std::vector<float>>;  // "glVertex3f" and its arguments, enums exactly
+using Calls = std::vector<GlCall>;
 
-extern std::vector<GlCall> glCallLog;  // every call since the log was last cleared, in order
+extern Calls glCallLog;  // every call since the log was last cleared, in order
 
-// glVertex3f(1, 2, 3), for the messages of failed tests.
-inline std::ostream& operator<<(std::ostream& out, const GlCall& call) {
-    out << call.function << '(';
-    for (size_t k = 0; k < call.args.size(); ++k) out << (k ? ", " : "") << call.args[k];
-    return out << ')';
+template <class Draw>
+Calls recorded(Draw draw) {
+    glCallLog.clear();
+    draw();
+    return glCallLog;
+}
+
+// Calls written flat, a name followed by its arguments, and lists of calls spliced in whole:
+// calls(before, "glBegin", GL_QUADS, "glVertex3d", 1, 2, 3, "glEnd").
+inline void append(Calls& list, const char* name) { list.push_back({name, {}}); }
+inline void append(Calls& list, double value) { list.back().second.push_back(static_cast<float>(value)); }
+inline void append(Calls& list, const Calls& more) { list.insert(list.end(), more.begin(), more.end()); }
+template <class... Items>
+Calls calls(const Items&... items) {
+    Calls list;
+    (append(list, items), ...);
+    return list;
+}
+
+// glColor3f(0.999000013, 1, 1), with every digit that a float holds, for the messages of failed tests.
+inline std::string describe(const GlCall& call) {
+    std::ostringstream text;
+    text << std::setprecision(9) << call.first << '(';
+    for (size_t k = 0; k < call.second.size(); ++k) text << (k ? ", " : "") << call.second[k];
+    return text.str() + ')';
+}
+
+// Success, or the first call where the two lists part.
+inline testing::AssertionResult sameCalls(const Calls& actual, const Calls& expected) {
+    for (size_t k = 0; k < actual.size() && k < expected.size(); ++k)
+        if (actual[k] != expected[k])
+            return testing::AssertionFailure()
+                   << "call " << k << " is " << describe(actual[k]) << ", expected " << describe(expected[k]);
+    if (actual.size() == expected.size()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << actual.size() << " calls, expected " << expected.size();
 }

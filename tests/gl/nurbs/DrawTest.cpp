@@ -1,37 +1,34 @@
 // The surface renderer through the recording GL double: a triangle strip per pair of sample rows.
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
 #include <memory>
 
 #include "nurbs/NurbsSurface.h"
 #include "support/RecordingGl.h"
 
-// A curved patch (z = 8uv) sampled 10 x 10: strip i takes slot k from row i when k and i have the same
-// parity, else from row i-1, so consecutive strips wind oppositely. Nothing is drawn before setup.
-TEST(DrawGl, TenByTenGridDrawsTenStripsOfTwentyTwoVertices) {
+// The bilinear patch x = 10u, y = 10v, z = 8uv on 4 x 2 intervals: sample j of row i lies at (2.5i, 5j, ij),
+// exact in float, so each vertex names its row and sample; it comes with the normal that the tessellation
+// evaluates at that sample.
+TEST(DrawGl, FourByTwoPatchDrawsFourStripsOfAlternatingWinding) {
     const float points[16] = {0, 0, 0, 1, 0, 10, 0, 1, 10, 0, 0, 1, 10, 10, 8, 1}, knots[4] = {0, 0, 1, 1};
     NurbsSurface patch;
-    glCallLog.clear();
-    patch.draw();
-    EXPECT_TRUE(glCallLog.empty());
-    patch.setup(1, 1, 2, 2, points, knots, knots, 10, 10);
-    std::unique_ptr<SurfaceVertex[]> records(patch.evaluateGrid());
-    std::vector<GlCall> expected;
-    for (int i = 1; i <= 10; ++i) {
-        expected.push_back({"glLineWidth", {1}});
-        expected.push_back({"glBegin", {GL_TRIANGLE_STRIP}});
-        expected.push_back({"glColor3f", {0.9f, 0.8f, 0.9f}});
-        for (int k = 0; k < 22; ++k) {
-            const SurfaceVertex& v = records[(k % 2 == i % 2 ? i : i - 1) * 11 + k / 2];
-            expected.push_back({"glNormal3f", {v.nx, v.ny, v.nz}});
-            expected.push_back({"glVertex3f", {v.x, v.y, v.z}});
-        }
-        expected.push_back({"glEnd", {}});
+    EXPECT_TRUE(recorded([&] { patch.draw(); }).empty()) << "before setup";
+    patch.setup(1, 1, 2, 2, points, knots, knots, 4, 2);
+    const std::unique_ptr<SurfaceVertex[]> grid(patch.evaluateGrid());
+    // Strip i takes its vertices from rows i-1 and i alternately, from row i-1 first when i is odd:
+    // consecutive strips wind oppositely.
+    const int stripRows[4][2] = {{0, 1}, {2, 1}, {2, 3}, {4, 3}};
+    Calls expected;
+    for (const auto& rows : stripRows) {
+        expected =
+            calls(expected, "glLineWidth", 1, "glBegin", GL_TRIANGLE_STRIP, "glColor3f", 0.9f, 0.8f, 0.9f);
+        for (int j = 0; j <= 2; ++j)
+            for (int row : rows) {
+                const SurfaceVertex& n = grid[3 * row + j];
+                expected =
+                    calls(expected, "glNormal3f", n.nx, n.ny, n.nz, "glVertex3f", 2.5f * row, 5 * j, row * j);
+            }
+        expected = calls(expected, "glEnd");
     }
-    for (int draw = 0; draw < 2; ++draw) {  // the second draw repeats the first
-        glCallLog.clear();
-        patch.draw();
-        EXPECT_TRUE(glCallLog == expected);
-    }
+    const Calls first = recorded([&] { patch.draw(); });
+    EXPECT_TRUE(sameCalls(first, expected)) << "first draw";
+    EXPECT_TRUE(sameCalls(recorded([&] { patch.draw(); }), first)) << "second draw";
 }
