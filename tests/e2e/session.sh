@@ -81,7 +81,7 @@ menu 2 2  # Style / Combed
 menu 2 1  # Style / Messy
 printed=$(grep -v ttotal "$WORK/stdout" | awk '/^length/ { $3 = "L" ($3 - NR) } /^rest/ { $3 = "A" } 1' | uniq -c)
 [ "$(echo $printed | sed 's/L-\?[0-9]*/L/')" = "4 length = L 2 restAngle = A 1 style = COMBED 1 style = MESSY" ] ||
-    fail "printed: $(cat "$WORK/stdout")"
+    fail "printed, each length less its line's number as L: $(echo $printed)"
 
 # "P l a y" draws at no more than one frame per 34 ms (89 in 3 s, and one that the server may show late)
 # and on under half a core. Stopped, the view stays still and the idle program sleeps.

@@ -9,7 +9,7 @@ check_icon() {
     local x y colour r g b a
     [[ $(identify -format '%w %h' "$1") == "$2 $2" ]] || fail "$1 is not $2 x $2 pixels"
     while read -r x y colour; do
-        read -r r g b a <<<"$(convert "$1" -crop "1x1+$((x * $2 / 256))+$((y * $2 / 256))" -depth 8 rgba:- | od -An -tu1)"
+        read -r r g b a <<<"$(convert "$1" -crop "1x1+$((x * $2 / 256))+$((y * $2 / 256))" rgba:- | od -An -tu1)"
         case $colour in
         gold) ((a == 255 && r > 180 && r > g && g > 140 && b < 120)) ;;
         brown) ((a == 255 && r > g && g > b && r < 200 && g < 130)) ;;

@@ -20,7 +20,7 @@ deb=$(echo "$work"/tresslow_*.deb)
 mapfile -t paths < <(dpkg-deb -c "$deb" | awk '{ sub(/^\./, "", $6); sub(/\/$/, "", $6); print $6 }')
 # Every folder of the package with what it holds, but for the desktop's indexes (*.cache), which the
 # package manager's triggers rebuild: remove must bring this back as it was.
-listing() { for path in "${paths[@]}"; do [[ ! -d $path ]] || find "$path" -maxdepth 1 ! -name '*.cache'; done | sort -u; }
+listing() { for p in "${paths[@]}"; do [[ ! -d $p ]] || find "$p" -maxdepth 1 ! -name '*.cache'; done | sort -u; }
 before=$(listing)
 # Every library the programs link is there already (building needed it): apt installs the package alone.
 others=$(apt-get install -s "$deb" | awk '/^Inst/ && $2 != "tresslow"')

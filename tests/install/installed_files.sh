@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the build (cmake, build folder) into a temporary prefix: what a desktop finds there, the picture
-# plug-in that tresslow-sim finds, and manual pages that tell what the programs do and print.
+# Installs the build (cmake, build folder) into a temporary prefix: what a desktop finds, the picture plug-in
+# that tresslow-sim loads (--png alone: after one frame, as the window's first draw), the manual pages' text.
 set -euo pipefail
 source "$(dirname "$0")/check_layout.sh"
-prefix=$(mktemp -d) && trap 'rm -rf "$prefix"' EXIT && cd "$prefix"
-"$1" --install "$2" --prefix "$prefix" >/dev/null
+prefix=$(mktemp -d) && trap 'rm -rf "$prefix"' EXIT
+"$1" --install "$2" --prefix "$prefix" >/dev/null && cd "$prefix"
 check_layout "$prefix"
-bin/tresslow-sim --shape sphere --dump dump.json --png picture.png >/dev/null || fail "tresslow-sim draws nothing"
+bin/tresslow-sim --shape sphere --dump dump.json --png picture.png >/dev/null && grep -q '"frames":1,' dump.json ||
+    fail "the installed tresslow-sim draws no picture of the first frame"
 
 # Each page as one line of text (a paragraph a line at this width, every run of blanks made one) shows:
 # both the version; tresslow-sim(1) every option of its --help and, set in bold as keys are, every key of a

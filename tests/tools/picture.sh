@@ -2,8 +2,7 @@
 # tresslow-sim's pictures without an X server (usage: picture.sh TRESSLOW_SIM): their size and what the view
 # maps onto it, the numbered pictures of a film, and the failures that leave no file behind.
 set -euo pipefail
-SIM=$(realpath "$1")
-WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK"
+SIM=$(realpath "$1") WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK"
 fail() { echo "FAIL at ${0##*/} line ${BASH_LINENO[0]}: $*" >&2; exit 1; }
 
 # The plane's square, filled: its corners (+-100, 0, +-100) turned 30 degrees about z, then tilted 30 about
