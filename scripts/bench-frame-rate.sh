@@ -11,22 +11,21 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(realpath "${1:-$ROOT/build}")
 SPAN=${2:-5}
 cmake --build "$BUILD" --target tresslow xwindow >/dev/null
-source "$ROOT/tests/e2e/lib.sh" "$BUILD/tresslow" "$BUILD/tests"
+source "$ROOT/scripts/drive-window.sh" "$BUILD/tresslow"
 
 # Processor time of the whole machine so far, all cores, in 1/100 s.
 machine_ticks() { awk '/^cpu / { print $2 + $3 + $4 + $7 + $8 + $9 }' /proc/stat; }
 
 # Plays for a second to settle, then SPAN seconds measured, and stops; prints the case's row.
 measure() {
-    click_at 527 445  # "P l a y" on
+    play on
     sleep 1
     local app server all
     app=$(cpu_ticks) server=$(cpu_ticks "$XVFB_PID") all=$(machine_ticks)
     "$XWINDOW" "$VIEW_ID" times "$SPAN" >"$WORK/times"
     app=$(($(cpu_ticks) - app)) server=$(($(cpu_ticks "$XVFB_PID") - server))
     all=$(($(machine_ticks) - all - app - server))
-    click_at 527 445  # "P l a y" off
-    await quiet_view || fail "the view is still drawn after Play was stopped"
+    play off
     awk 'NR > 1 { print $1 - last } { last = $1 }' "$WORK/times" | sort -n |
         awk -v label="$1" -v app="$app" -v server="$server" -v others="$all" -v span="$SPAN" '
             { period[NR] = $1 }

@@ -7,7 +7,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILDS=("$(realpath "$1")" "$(realpath "$2")")
-source "$ROOT/tests/e2e/lib.sh" "${BUILDS[0]}/tresslow" "${BUILDS[1]}/tests"
+source "$ROOT/scripts/drive-window.sh" "${BUILDS[0]}/tresslow"
 
 VIEWS=(plane_Wireframe plane_Smooth sphere_Smooth sphere_Wireframe torus_Wireframe torus_Smooth)
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(realpath "${1:-$ROOT/build}")
-source "$ROOT/tests/e2e/lib.sh" "$BUILD/tresslow" "$BUILD/tests"
+source "$ROOT/scripts/drive-window.sh" "$BUILD/tresslow"
 
 # Keeps the main window of a fresh screenshot as docs/NAME.png: 256 colours, no time stamps, so that the
 # same program makes the same files.

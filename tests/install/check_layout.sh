@@ -1,54 +1,30 @@
-# Sourced by the install tests: check_layout PREFIX checks what a Linux desktop expects of Tresslow
-# installed there: both programs, a valid desktop entry whose icon the hicolor theme holds as SVG and at
-# 48 and 256 pixels (a gold ball with brown hair on light blue), AppStream metadata that validates and
-# launches that entry, and manual pages that render without a warning.
+# Sourced by the install tests: check_layout PREFIX checks what a Linux desktop expects of Tresslow there:
+# a valid desktop entry whose icon the hicolor theme holds as SVG and at 48 and 256 pixels,
+# AppStream metadata that validates and launches that entry, manual pages that render without a warning.
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# The pixel at (x, y) of the icon's 256 grid, scaled to the PNG's size, as "r g b alpha" (0 to 255).
-pixel() {
-    local x=$(($3 * $2 / 256)) y=$(($4 * $2 / 256))
-    local channel="%[fx:round(255*p{$x,$y}.C)]"
-    convert "$1" -format "${channel/C/r} ${channel/C/g} ${channel/C/b} ${channel/C/a}" info:
-}
-
-# Whether the pixel is of the named colour: the ball's lit gold, the strands' brown, the light-blue
-# ground, or nothing (outside the rounded square). Wide bounds: antialiasing blends edges.
-is_colour() {
-    local r g b a
-    read -r r g b a <<<"$2"
-    case $1 in
-    gold) ((a == 255 && r > 180 && r > g && g > 140 && b < 120)) ;;
-    brown) ((a == 255 && r > g && g > b && r < 200 && g < 130)) ;;
-    blue) ((a == 255 && b > r + 50 && b > g + 30)) ;;
-    clear) ((a == 0)) ;;
-    esac
-}
-
+# The icon at SIZE pixels, probed at points of its 256 grid (wide bounds: antialiasing blends edges): the
+# ball's lit gold, a strand's brown, the light-blue ground, and nothing outside its rounded square.
 check_icon() {
-    local png=$1 size=$2 where colour
-    [[ $(identify -format '%w %h' "$png") == "$size $size" ]] || fail "$png is not $size x $size pixels"
-    for where in "124 166 gold" "125 85 brown" "24 232 blue" "1 1 clear"; do
-        read -r x y colour <<<"$where"
-        is_colour "$colour" "$(pixel "$png" "$size" "$x" "$y")" ||
-            fail "$png at ($x, $y) of 256 is not $colour: $(pixel "$png" "$size" "$x" "$y")"
-    done
+    local x y colour r g b a
+    [[ $(identify -format '%w %h' "$1") == "$2 $2" ]] || fail "$1 is not $2 x $2 pixels"
+    while read -r x y colour; do
+        read -r r g b a <<<"$(convert "$1" -crop "1x1+$((x * $2 / 256))+$((y * $2 / 256))" rgba:- | od -An -tu1)"
+        case $colour in
+        gold) ((a == 255 && r > 180 && r > g && g > 140 && b < 120)) ;;
+        brown) ((a == 255 && r > g && g > b && r < 200 && g < 130)) ;;
+        blue) ((a == 255 && b > r + 50 && b > g + 30)) ;;
+        clear) ((a == 0)) ;;
+        esac || fail "$1 at ($x, $y) of 256 is not $colour: $r $g $b $a"
+    done <<<$'124 166 gold\n125 85 brown\n24 232 blue\n1 1 clear'
 }
 
 check_layout() {
-    local share=$1/share page warnings
-    [[ -x $1/bin/tresslow && -x $1/bin/tresslow-sim ]] || fail "the programs are not in $1/bin"
-    local entry=$share/applications/tresslow.desktop
-    desktop-file-validate "$entry" || fail "$entry does not validate"
-    local icon
-    icon=$(sed -n 's/^Icon=//p' "$entry")
+    local share=$1/share page icon size warnings metainfo=$1/share/metainfo/invalid.tresslow.tresslow.metainfo.xml
+    desktop-file-validate "$share/applications/tresslow.desktop" || fail "the desktop entry does not validate"
+    icon=$(sed -n 's/^Icon=//p' "$share/applications/tresslow.desktop")
     grep -q '<svg' "$share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon \"$icon\""
-    check_icon "$share/icons/hicolor/48x48/apps/$icon.png" 48
-    check_icon "$share/icons/hicolor/256x256/apps/$icon.png" 256
-    local metainfo=$share/metainfo/invalid.tresslow.tresslow.metainfo.xml
+    for size in 48 256; do check_icon "$share/icons/hicolor/${size}x$size/apps/$icon.png" $size; done
     appstreamcli validate --no-net "$metainfo" >/dev/null || fail "$metainfo does not validate"
     grep -qF '<launchable type="desktop-id">tresslow.desktop</launchable>' "$metainfo" ||
         fail "$metainfo does not launch tresslow.desktop"

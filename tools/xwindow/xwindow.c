@@ -1,4 +1,5 @@
-/* Acts on a program's X window from outside, for the end-to-end scenarios and the frame-rate benchmark:
+/* Acts on a program's X window from outside, for scripts/drive-window.sh (the end-to-end tests, the README's
+   pictures, the frame-rate benchmark):
      xwindow WINDOW close              asks it to close as a window manager does (WM_DELETE_WINDOW)
      xwindow WINDOW count SECONDS      prints how many times it is drawn during SECONDS
      xwindow WINDOW times SECONDS      prints the time of each draw during SECONDS, in ms, one a line
