@@ -38,19 +38,9 @@ measure() {
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf "%-28s %6s %8s %8s %7s %7s %8s\n" case frames "median" "90th" "cpu %" "X cpu %" "others %"
-start_tresslow       # the plane in Wireframe, one strand
+start_tresslow  # the plane in Wireframe, one strand
 measure "plane Wireframe, 1 strand"
-click_drawn 805 183  # "Hairs" to 20
-measure "plane Wireframe, 400"
-menu 3 4             # Model / Smooth
-measure "plane Smooth, 400"
-menu 1 2             # Under Lying Shape / Sphere
-measure "sphere Smooth, 400"
-menu 3 3             # Model / Wireframe
-measure "sphere Wireframe, 400"
-menu 1 3             # Under Lying Shape / Torus
-measure "torus Wireframe, 400"
-menu 3 4             # Model / Smooth
-measure "torus Smooth, 400"
+measure_400() { measure "$1, 400"; }
+tour_views measure_400
 close_tresslow
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

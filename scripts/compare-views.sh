@@ -9,34 +9,23 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILDS=("$(realpath "$1")" "$(realpath "$2")")
 source "$ROOT/scripts/drive-window.sh" "${BUILDS[0]}/tresslow"
 
-VIEWS=(plane_Wireframe plane_Smooth sphere_Smooth sphere_Wireframe torus_Wireframe torus_Smooth)
-
-# Five presses in the view, a frame each, then screenshot NAME.
+# Five presses in the view, a frame each, then the screenshot PREFIX_shape_Mode of view "shape Mode".
 frames_then_shot() {
     for _ in 1 2 3 4 5; do click_drawn 400 450; done
-    shot "$1"
+    shot "${PREFIX}_${1/ /_}"
 }
 
-# Runs the program of BUILD through the steps, keeping the screenshots as PREFIX_VIEW.
+# Runs the program of BUILD through the tour of the views, keeping their screenshots under PREFIX.
 run_steps() {
-    APP=$1/tresslow
+    APP=$1/tresslow PREFIX=$2
     start_tresslow
-    click_drawn 805 183  # "Hairs" to 20
-    frames_then_shot "$2_plane_Wireframe"
-    menu 3 4  # Model / Smooth
-    frames_then_shot "$2_plane_Smooth"
-    menu 1 2  # Under Lying Shape / Sphere
-    frames_then_shot "$2_sphere_Smooth"
-    menu 3 3  # Model / Wireframe
-    frames_then_shot "$2_sphere_Wireframe"
-    menu 1 3  # Under Lying Shape / Torus
-    frames_then_shot "$2_torus_Wireframe"
-    menu 3 4  # Model / Smooth
-    frames_then_shot "$2_torus_Smooth"
+    tour_views frames_then_shot
     close_tresslow
 }
 
 run_steps "${BUILDS[0]}" a
 run_steps "${BUILDS[1]}" b
 printf "%-18s %s\n" view "pixels that differ (of $((445 * 455)))"
-for view in "${VIEWS[@]}"; do printf "%-18s %s\n" "$view" "$(count_changed "a_$view" "b_$view")"; done
+for view in plane_Wireframe plane_Smooth sphere_Smooth sphere_Wireframe torus_Wireframe torus_Smooth; do
+    printf "%-18s %s\n" "$view" "$(count_changed "a_$view" "b_$view")"
+done

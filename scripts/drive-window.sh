@@ -115,3 +115,16 @@ shot() { import -window root "$WORK/$1.png"; }
 count_changed() { compare -metric AE "$WORK/$1.png[$VIEW]" "$WORK/$2.png[$VIEW]" null: 2>&1 || true; }
 # User and system time of process PID (default the program) so far, in 1/100 s.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/${1:-$APP_PID}/stat"; }
+
+# From the start-up view, "Hairs" to 20, then each shape in each mode in turn (plane Wireframe, plane Smooth,
+# sphere Smooth, sphere Wireframe, torus Wireframe, torus Smooth), running the command VISIT NAME in each,
+# with NAME as "plane Wireframe".
+tour_views() {
+    local step steps=("805 183 plane Wireframe" "3 4 plane Smooth" "1 2 sphere Smooth" "3 3 sphere Wireframe"
+        "1 3 torus Wireframe" "3 4 torus Smooth")
+    for step in "${steps[@]}"; do
+        read -r a b name <<<"$step"
+        if [ "$a" = 805 ]; then click_drawn "$a" "$b"; else menu "$a" "$b"; fi
+        "$1" "$name"
+    done
+}
