@@ -221,7 +221,7 @@ void finishNormalsFacing(SampleChunk& chunk, int count, float residueU) {
         if (Facing == kNormalsTowardOrigin) flip = ux * chunk.x[k] + uy * chunk.y[k] + uz * chunk.z[k] > 0.0f;
         if (Facing == kNormalsIntoTube) {
             const float duy = chunk.Su[k][1] - chunk.Su[k][3] * chunk.y[k];
-            flip = duy < 0.0f && duy * duy > residueU * residueU * chunk.x2[k];
+            flip = (duy < 0.0f) & (duy * duy > residueU * residueU * chunk.x2[k]);
         }
         chunk.nx[k] = flip ? -ux : ux;
         chunk.ny[k] = flip ? -uy : uy;
