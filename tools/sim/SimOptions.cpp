@@ -72,7 +72,7 @@ std::string readNumber(const std::string& name, const std::string& text, bool wh
 constexpr double kStepTolerance = 1e-4;
 
 // Why `value` is no value that the slider can hold, or "".
-std::string outsideSlider(const SliderSpec& slider, double value) {
+std::string outsideSlider(const SliderRow& slider, double value) {
     char reason[80] = "";
     const double steps = (value - slider.minimum) / slider.step;
     if (value < slider.minimum || value > slider.maximum) {
@@ -87,7 +87,7 @@ std::string outsideSlider(const SliderSpec& slider, double value) {
 
 // A number that the slider can hold, whole for an int field, rounded to single for a float.
 template <typename T>
-ReadValue onSlider(const SliderSpec& slider, std::optional<T>& field) {
+ReadValue onSlider(const SliderRow& slider, std::optional<T>& field) {
     return [&slider, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, std::is_integral_v<T>, value);

@@ -12,18 +12,19 @@ constexpr int kMaxDensity = 20;           // the store holds kMaxDensity x kMaxD
 constexpr float kPlaneHalfSize = 100.0f;  // the plane is the square |x|, |z| <= 100 at y = 0
 constexpr float kSpringConstant = 0.1f;   // springConstant at start and again at the start of every frame
 
-// A slider of the right-hand column. Its start value is also the start of the setting it drives.
-struct SliderSpec {
+// A row of the slider table: one slider of the right-hand column. Its start value is also the start of the
+// setting it drives.
+struct SliderRow {
     const char* label;
     double minimum, maximum, step, start;
 };
-constexpr SliderSpec kLengthSlider = {"Length of Hair", 1, 50, 1, 20};
-constexpr SliderSpec kRestAngleSlider = {"Rest Angle", 0, 90, 1, 45};
-constexpr SliderSpec kHairsSlider = {"Hairs", 1, kMaxDensity, 1, 1};
-constexpr SliderSpec kThicknessSlider = {"Thickness", 0.5, 5, 0.1, 1};
-constexpr SliderSpec kWindSlider = {"Wind", 0, 0.2, 0.01, 0.05};
-constexpr SliderSpec kGravitySlider = {"Gravity", -0.2, 0, 0.01, -0.05};
-constexpr SliderSpec kDampingSlider = {"Damping", 0.001, 0.1, 0.001, 0.01};
+constexpr SliderRow kLengthSlider = {"Length of Hair", 1, 50, 1, 20};
+constexpr SliderRow kRestAngleSlider = {"Rest Angle", 0, 90, 1, 45};
+constexpr SliderRow kHairsSlider = {"Hairs", 1, kMaxDensity, 1, 1};
+constexpr SliderRow kThicknessSlider = {"Thickness", 0.5, 5, 0.1, 1};
+constexpr SliderRow kWindSlider = {"Wind", 0, 0.2, 0.01, 0.05};
+constexpr SliderRow kGravitySlider = {"Gravity", -0.2, 0, 0.01, -0.05};
+constexpr SliderRow kDampingSlider = {"Damping", 0.001, 0.1, 0.001, 0.01};
 
 extern ShapeCode shapeType;   // 0 until the model exists
 extern StyleCode hairStyle;   // 0 until the model exists

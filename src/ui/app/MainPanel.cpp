@@ -67,18 +67,18 @@ static Fl_Menu_Item menuTable[] = {
 
 // One slider of the right-hand column, 340 x 25 at (x, y); its start value is set without running the
 // command.
-static Fl_Value_Slider* makeSlider(int x, int y, const SliderSpec& spec, Fl_Callback* callback) {
-    auto* slider = new Fl_Value_Slider(x, y, 340, 25, spec.label);
+static Fl_Value_Slider* makeSlider(int x, int y, const SliderRow& row, Fl_Callback* callback) {
+    auto* slider = new Fl_Value_Slider(x, y, 340, 25, row.label);
     slider->type(FL_HOR_NICE_SLIDER);
     slider->box(FL_PLASTIC_UP_BOX);
     slider->color(245);
     slider->labeltype(FL_ENGRAVED_LABEL);
     slider->labelfont(FL_HELVETICA_BOLD);
     slider->labelcolor(195);
-    slider->minimum(spec.minimum);
-    slider->maximum(spec.maximum);
-    slider->step(spec.step);
-    slider->value(spec.start);
+    slider->minimum(row.minimum);
+    slider->maximum(row.maximum);
+    slider->step(row.step);
+    slider->value(row.start);
     slider->textfont(FL_HELVETICA_BOLD);
     slider->callback(callback);
     slider->align(FL_ALIGN_TOP | FL_ALIGN_LEFT);
