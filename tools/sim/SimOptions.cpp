@@ -71,16 +71,23 @@ std::string readNumber(const std::string& name, const std::string& text, bool wh
 // of a float written out in decimal, and far less than any value in between.
 constexpr double kStepTolerance = 1e-4;
 
+// " must lie between low and high, not " where value lies outside, or "".
+std::string outsideRange(double low, double high, double value) {
+    if (value >= low && value <= high) return "";
+    char reason[80];
+    std::snprintf(reason, sizeof reason, " must lie between %.10g and %.10g, not ", low, high);
+    return reason;
+}
+
 // Why `value` is no value that the slider can hold, or "".
 std::string outsideSlider(const SliderRow& slider, double value) {
-    char reason[80] = "";
     const double steps = (value - slider.minimum) / slider.step;
-    if (value < slider.minimum || value > slider.maximum) {
-        std::snprintf(reason, sizeof reason, " must lie between %g and %g, not ", slider.minimum,
-                      slider.maximum);
-    } else if (std::fabs(steps - std::round(steps)) > kStepTolerance) {
-        std::snprintf(reason, sizeof reason, " must be a whole number of steps of %g from %g, not ",
-                      slider.step, slider.minimum);
+    std::string reason = outsideRange(slider.minimum, slider.maximum, value);
+    if (reason.empty() && std::fabs(steps - std::round(steps)) > kStepTolerance) {
+        char text[80];
+        std::snprintf(text, sizeof text, " must be a whole number of steps of %g from %g, not ", slider.step,
+                      slider.minimum);
+        reason = text;
     }
     return reason;
 }
@@ -91,10 +98,8 @@ ReadValue onSlider(const SliderRow& slider, std::optional<T>& field) {
     return [&slider, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, std::is_integral_v<T>, value);
-        if (error.empty()) {
-            const std::string reason = outsideSlider(slider, value);
-            if (!reason.empty()) error = name + reason + quoted(text);
-        }
+        const std::string reason = error.empty() ? outsideSlider(slider, value) : "";
+        if (!reason.empty()) error = name + reason + quoted(text);
         if (error.empty()) field = static_cast<T>(value);
         return error;
     };
@@ -105,9 +110,8 @@ ReadValue count(int lowest, int highest, int& field) {
     return [lowest, highest, &field](const std::string& name, const std::string& text) {
         double value = 0;
         std::string error = readNumber(name, text, true, value);
-        if (error.empty() && (value < lowest || value > highest))
-            error = name + " must lie between " + std::to_string(lowest) + " and " + std::to_string(highest) +
-                    ", not " + quoted(text);
+        const std::string reason = error.empty() ? outsideRange(lowest, highest, value) : "";
+        if (!reason.empty()) error = name + reason + quoted(text);
         if (error.empty()) field = static_cast<int>(value);
         return error;
     };

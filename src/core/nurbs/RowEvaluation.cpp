@@ -190,7 +190,7 @@ template <int OrderV>
 void limitDirection(const float* isoDer, const float* dnv, int orderV, const Residues& perUnit,
                     SampleChunk& chunk, int k) {
     const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
-    const Vec3 n = normalDirection(p.du, p.dv, perUnit, dot(p.x, p.x), [&] {
+    const Vec3 n = normalDirection(p.du, p.dv, perUnit, chunk.x2[k], [&] {
         float Suv[4];
         blendRows<OrderV>(isoDer, dnv, orderV, Suv);
         return mixedDerivative(Suv, chunk.Su[k], chunk.Sv[k], p.x, p.du, p.dv, p.f);
