@@ -52,15 +52,6 @@ TEST(PlayPacing, FramesComeEveryPeriodOrEveryFrameCostWhicheverIsLonger) {
     }
 }
 
-TEST(PlayPacing, ATickBeforeThePeriodHasPassedWaitsForTheRest) {
-    int lastTick = 1000, frames = 0;
-    EXPECT_EQ(advanceWhenDue(
-                  lastTick, [] { return 1033; }, [&] { frames++; }),
-              1);
-    EXPECT_EQ(frames, 0);
-    EXPECT_EQ(lastTick, 1000);
-}
-
 // The real timer and button, off screen; the timer's callback, which would damage the view, counts frames.
 TEST(PlayButtonUi, APressAdvancesAtOnceAndOffSchedulesNothing) {
     int frames = 0;

@@ -1,6 +1,9 @@
-// The hair view as the toolkit drives it: mouse events in window coordinates, and one animation frame per
-// draw.
+// The hair view as the toolkit drives it: the mouse's presses and drags in window coordinates, and one
+// animation frame per draw.
 #include <FL/Fl.H>
+
+#include <sstream>
+#include <string>
 
 #include "support/PanelFixture.h"
 
@@ -12,22 +15,60 @@ int send(int event, int x, int y, int button = FL_LEFT_MOUSE) {
     return mainPanel->hairView->handle(event);
 }
 
-// The view is 455 pixels high, so the toolkit's y = 55 is y = 400 counted up from the bottom edge. Any
-// button presses and drags alike; every event is taken.
-TEST_F(MainPanelUi, EveryButtonPressesAndDragsInViewPixelsCountedUp) {
-    for (int button : {FL_LEFT_MOUSE, FL_MIDDLE_MOUSE, FL_RIGHT_MOUSE}) {
-        SCOPED_TRACE(button);
+// zoom, rotationX, rotationZ, panX, panY, lastMouseX, lastMouseY, as one line.
+std::string viewState() {
+    std::ostringstream line;
+    line << zoomFactor << ' ' << rotationX << ' ' << rotationZ << ' ' << panX << ' ' << panY << ' '
+         << lastMouseX << ' ' << lastMouseY;
+    return line.str();
+}
+
+// A press at (100, 255) of the 455-pixel-high view, which is (100, 200) counted up from its bottom edge, then
+// a drag to (108, 188) counted up: dx = 8, dy = 200 - 188 = 12, a quarter of each, 2 and 3. A drag down
+// raises rotationX and panY (drawn translated by -panY, the scene follows the mouse down). Every button does
+// the same; every event is taken, and only presses and drags change the view.
+TEST_F(MainPanelUi, PressesZoomAndDragsTurnAndPanAQuarterPerPixelWithAnyButton) {
+    const struct {
+        const char* name;
+        const char* modes[3];
+        int button;
+        const char* after;  // viewState()
+    } cases[] = {
+        {"no mode", {}, FL_LEFT_MOUSE, "1 0 0 0 0 108 188"},
+        {"zoom in", {"View/Zoom In"}, FL_MIDDLE_MOUSE, "1.2 0 0 0 0 108 188"},
+        {"zoom out", {"View/Zoom Out"}, FL_RIGHT_MOUSE, "0.8 0 0 0 0 108 188"},
+        {"rotate", {"View/Rotate"}, FL_LEFT_MOUSE, "1 3 2 0 0 108 188"},
+        {"translate", {"View/Translate"}, FL_MIDDLE_MOUSE, "1 0 0 2 3 108 188"},
+        {"both, zoomed by the press",
+         {"View/Zoom In", "View/Rotate", "View/Translate"},
+         FL_RIGHT_MOUSE,
+         "1.2 3 2 2 3 108 188"},
+    };
+    for (const auto& c : cases) {
         SetUp();
-        pick("View/Zoom In");
-        pick("View/Rotate");
-        EXPECT_EQ(send(FL_PUSH, 100, 55, button), 1);
-        EXPECT_TRUE(lastMouseX == 100 && lastMouseY == 400 && zoomFactor == 1.2f);
-        EXPECT_EQ(send(FL_DRAG, 104, 47, button), 1);  // 4 right, 8 up: a quarter of each
-        EXPECT_TRUE(rotationZ == 1.0f && rotationX == -2.0f && lastMouseY == 408 && zoomFactor == 1.2f);
+        for (const char* mode : c.modes)
+            if (mode) pick(mode);
+        EXPECT_EQ(send(FL_PUSH, 100, 255, c.button) + send(FL_DRAG, 108, 267, c.button), 2);
+        EXPECT_EQ(viewState(), c.after) << c.name;
     }
+    // Up and to the left by (-20, 4): dx = -20, dy = -4, so back by 5 and 1, and the scene follows upward.
+    send(FL_DRAG, 88, 263);
+    EXPECT_EQ(viewState(), "1.2 2 -3 -3 2 88 192");
     for (int event : {FL_RELEASE, FL_MOVE, FL_KEYDOWN, FL_SHORTCUT, FL_FOCUS, FL_ENTER, FL_LEAVE})
         EXPECT_EQ(send(event, 0, 0), 1) << event;
-    EXPECT_TRUE(lastMouseX == 104 && zoomFactor == 1.2f) << "only presses and drags change the view";
+    EXPECT_EQ(viewState(), "1.2 2 -3 -3 2 88 192") << "only presses and drags change the view";
+}
+
+// Two presses zoom 1.44 times. Presses beyond a millionth or a million leave the zoom where it was, finite.
+TEST_F(MainPanelUi, ZoomStaysWithinItsBounds) {
+    pick("View/Zoom In");
+    send(FL_PUSH, 0, 0), send(FL_PUSH, 0, 0);
+    EXPECT_FLOAT_EQ(zoomFactor, 1.44f);
+    for (int press = 0; press < 1000; press++) send(FL_PUSH, 0, 0);
+    EXPECT_TRUE(zoomFactor <= kMaxZoom && zoomFactor * 1.2 > kMaxZoom) << zoomFactor;
+    pick("View/Zoom Out");
+    for (int press = 0; press < 1000; press++) send(FL_PUSH, 0, 0);
+    EXPECT_TRUE(zoomFactor >= kMinZoom && zoomFactor * 0.8 < kMinZoom) << zoomFactor;
 }
 
 // Redraw requests before a draw give one draw, and every draw is one frame: it flips wind and gravity.
