@@ -82,21 +82,18 @@ TEST(PlayButtonUi, APressAdvancesAtOnceAndOffSchedulesNothing) {
     EXPECT_FALSE(tickPending());
     EXPECT_EQ(timer.value(), 1);
 
-    // At 999 of 1000 the next advance wraps to 0.
-    timer.value(999);
-    play.lastTick -= kFramePeriodMilliseconds;
-    press(1);
-    EXPECT_EQ(frames, 2);
-    EXPECT_EQ(timer.value(), 0);
-    press(0);
-
-    // With a frame count of 1 the value stays 0, and every advance is a frame all the same.
-    timer.maximum(1);
-    play.lastTick -= kFramePeriodMilliseconds;
-    press(1);
-    EXPECT_EQ(frames, 3);
-    EXPECT_EQ(timer.value(), 0);
-    press(0);
+    // An advance from 999 of 1000 wraps to 0; with a frame count of 1 the value stays 0. Each is a frame.
+    const struct { double maximum, from, to; } wraps[] = {{1000, 999, 0}, {1, 0, 0}};
+    for (const auto& w : wraps) {
+        timer.maximum(w.maximum);
+        timer.value(w.from);
+        const int before = frames;
+        play.lastTick -= kFramePeriodMilliseconds;
+        press(1);
+        EXPECT_TRUE(frames == before + 1 && timer.value() == w.to)
+            << "from " << w.from << " of " << w.maximum;
+        press(0);
+    }
 }
 
 }  // namespace
