@@ -57,7 +57,7 @@ Calls controlPolygons() {
 }
 
 // A frame of each shape: the control polygons only when shown, the tubes in the hair material, then the
-// square unlit on the plane, the sphere or torus in the shape material, or nothing. The tube normals of the
+// square unlit on the plane, the sphere or torus in the shape material. The tube normals of the
 // hanging strands point toward their centre lines. At any turn a vertex v lies at most zoom |v| deep (the pan
 // moves across the view): the depth range holds the scene where depth factor * zoom |v| <= 200.
 TEST(Scene, AFrameOfEachShape) {
@@ -81,8 +81,7 @@ TEST(Scene, AFrameOfEachShape) {
         Calls underlying;
     } cases[] = {{"plane", kShapePlane, kRenderWireframe, GL_LINE, 1.44f, kUnlitBlueSquare},
                  {"sphere", kShapeSphere, kRenderSmooth, GL_FILL, 1, shape},
-                 {"torus", kShapeTorus, kRenderSmooth, GL_FILL, 38.3376f, shape},
-                 {"no shape", static_cast<ShapeCode>(0), kRenderWireframe, GL_LINE, 2.0736f, {}}};
+                 {"torus", kShapeTorus, kRenderSmooth, GL_FILL, 38.3376f, shape}};
     for (const auto& c : cases) {
         shapeType = c.shape, renderMode = c.render, showControlPolygons = c.shape == kShapePlane;
         zoomFactor = c.zoom, rotationX = 10, rotationZ = 20, panX = 8, panY = 5;
