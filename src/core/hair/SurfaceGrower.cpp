@@ -60,9 +60,8 @@ void growOnSurface(HairPoint* points, const SurfaceVertex* samples, float sign, 
 }
 
 void growHairOnSurface() {
-    SurfaceVertex* samples = shapeSurface.tessellate();
-    growOnSurface(hairPoints, samples, kGrowthSign, currentGrowth());
-    delete[] samples;
+    const std::vector<SurfaceVertex> samples = shapeSurface.tessellate();
+    growOnSurface(hairPoints, samples.data(), kGrowthSign, currentGrowth());
 }
 
 }  // namespace hair

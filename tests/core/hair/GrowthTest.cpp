@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "support/DefaultSettings.h"
@@ -84,10 +83,10 @@ TEST_F(GrowthTest, EveryStrandOfEveryShapeAndStyleFollowsTheGrowthRules) {
             : shape == kShapeSphere ? model.makeSphere()
                                     : model.makeTorus();
             testing::internal::GetCapturedStdout();
-            std::unique_ptr<SurfaceVertex[]> samples(shape == kShapePlane ? nullptr
-                                                                          : shapeSurface.evaluateGrid());
-            const std::vector<HairPoint> expected =
-                grownByTheRules(hairDensity, style == kStyleCombed, samples.get());
+            const std::vector<SurfaceVertex> samples =
+                shape == kShapePlane ? std::vector<SurfaceVertex>() : shapeSurface.evaluateGrid();
+            const std::vector<HairPoint> expected = grownByTheRules(
+                hairDensity, style == kStyleCombed, samples.empty() ? nullptr : samples.data());
             for (int i = 0; i < live; ++i) {
                 const HairPoint &p = hairPoints[i], &e = expected[i];
                 ASSERT_TRUE(std::equal(p.position, p.position + 3, e.position) && p.mass == 1 &&
