@@ -97,5 +97,4 @@ void HairModel::growHairOnSurface() { hair::growHairOnSurface(); }
 void HairModel::stepFrame() { anim::stepFrame(); }
 void HairModel::dynamicsStep() { anim::dynamicsStep(); }
 void HairModel::computeForces() { anim::computeForces(); }
-void HairModel::computeDerivatives() { anim::computeDerivatives(); }
 void HairModel::updateHairShape() { anim::updateHairShape(); }

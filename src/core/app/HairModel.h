@@ -53,6 +53,5 @@ public:
     void stepFrame();
     void dynamicsStep();
     void computeForces();
-    void computeDerivatives();
     void updateHairShape();
 };
