@@ -67,7 +67,7 @@ void writeDump(std::FILE* out, int frames) {
     writePoints(out);
     std::fputc(',', out);
     writeSprings(out);
-    if (shapeType == kShapeSphere || shapeType == kShapeTorus) {
+    if (isCurvedShape(shapeType)) {
         std::fputs(",\"shapeSamples\":", out);
         writeGrid(out, shapeSurface);
     }
