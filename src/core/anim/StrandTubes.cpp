@@ -14,7 +14,7 @@ constexpr float kKnotsV[13] = {0, 0, 0, 0, 1.0f / 6, 2.0f / 6, 3.0f / 6, 4.0f / 
 constexpr int kSamples = 10;  // sample intervals in each direction
 
 // The ring around the origin: `radius` from it in the horizontal plane y = 0, at 45-degree steps from +x
-// toward +z, weight 1; 0.707107 as given, not sqrt(2)/2 to full precision.
+// toward +z, weight 1; c is 0.707107 in single precision, not sqrt(2)/2 to full precision.
 void buildCrossSection(float radius, float ring[kRingPoints][4]) {
     const float c = 0.707107f;
     const float xz[kRingPoints][2] = {{1, 0},   {c, c},  {0, 1},  {-c, c}, {-1, 0},

@@ -2,6 +2,7 @@
 // the sample tables for a grid. The tables are filled in BasisTables.cpp.
 #include "nurbs/NurbsSurface.h"
 
+#include <algorithm>
 #include <cstring>
 
 void NurbsSurface::release() {
@@ -42,6 +43,7 @@ int NurbsSurface::setup(int newDegreeU, int newDegreeV, int newCountU, int newCo
         spanCountU = countU - degreeU;
         spanCountV = countV - degreeV;
 
+        controlPoints.resize(countU * countV * 4);
         knotsU.assign(newKnotsU, newKnotsU + knotCountU);
         knotsV.assign(newKnotsV, newKnotsV + knotCountV);
         basisCoefU.resize(orderU * orderU * spanCountU);
@@ -51,7 +53,7 @@ int NurbsSurface::setup(int newDegreeU, int newDegreeV, int newCountU, int newCo
         computeBasisCoefficients();
         setSampling(newSamplesU, newSamplesV);
     }
-    controlPoints.assign(points, points + countU * countV * 4);
+    std::copy(points, points + controlPoints.size(), controlPoints.begin());
     return 0;
 }
 

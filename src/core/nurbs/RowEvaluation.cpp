@@ -6,7 +6,8 @@
 //   iso[m]    = sum_l Nu[l] P(l, m),   isoDer[m] = sum_l dNu[l] P(l, m)    (u blend, once per v span)
 //   S  = sum_m Nv[m] iso[m],   Su = sum_m Nv[m] isoDer[m],   Sv = sum_m dNv[m] iso[m]   (homogeneous)
 //   Suv = sum_m dNv[m] isoDer[m], only where a derivative may vanish
-// and from these the point and its normal as SampleNormal.h derives them, many samples at once.
+// and from these the point and its normal through the pieces of SampleNormal.h, many samples at once: the
+// same operations in the same order as sampleNormal there, which the tests hold this evaluation against.
 #include "nurbs/RowEvaluation.h"
 
 #include <cstring>
@@ -73,7 +74,7 @@ struct SampleChunk {
     float x[kChunk], y[kChunk], z[kChunk];
     float x2[kChunk];                          // |X|^2
     float nx[kChunk], ny[kChunk], nz[kChunk];  // Dv x Du, unit once finishNormals has run
-    int limit[kChunk];                         // a derivative may vanish: sampleNormal decides the normal
+    int limit[kChunk];                         // a derivative may vanish: normalDirection decides
 };
 
 // The points and the normal directions Dv x Du of the first `count` samples, marking those where a
@@ -163,17 +164,17 @@ void evaluateRowOf(NurbsSurface& surface, int i, int parity, float s) {
             blendRows<OrderV>(iso, dnv + j * orderV, orderV, chunk.Sv[k]);
         }
         pointsAndDirections(chunk, padToWholeVectors(chunk, count), perUnit);
-        finishNormals(chunk, count, surface.normalFacing, perUnit.u);
         for (int k = 0; k < count; ++k) {
             if (!chunk.limit[k]) continue;
             const int j = first + k;
             blendControlRowsOfSpan(j);
             float Suv[4];
             blendRows<OrderV>(isoDer, dnv + j * orderV, orderV, Suv);
-            const Vec3 n =
-                sampleNormal(chunk.S[k], chunk.Su[k], chunk.Sv[k], Suv, perUnit, surface.normalFacing).n;
+            const Projection p = project(chunk.S[k], chunk.Su[k], chunk.Sv[k]);
+            const Vec3 n = normalDirection(p, chunk.x2[k], perUnit, Suv, chunk.Su[k], chunk.Sv[k]);
             chunk.nx[k] = n.x, chunk.ny[k] = n.y, chunk.nz[k] = n.z;
         }
+        finishNormals(chunk, count, surface.normalFacing, perUnit.u);
         for (int k = 0; k < count; ++k) {
             surface.vertexRing[2 * (first + k) + parity] = {chunk.x[k],  chunk.y[k],  chunk.z[k], chunk.nx[k],
                                                             chunk.ny[k], chunk.nz[k], s,          t};

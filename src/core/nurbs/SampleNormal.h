@@ -1,6 +1,6 @@
 // The point and unit normal of one sample of a rational surface, from its homogeneous sums: the
-// mathematics alone, in scalar form. RowEvaluation.cpp blends the sums and runs these pieces over a whole
-// row at once; sampleNormal at the end is the whole chain for one sample.
+// mathematics alone, in scalar form. sampleNormal at the end is the whole chain for one sample;
+// RowEvaluation.cpp blends the sums and runs the same pieces over a whole row at once.
 #pragma once
 
 #include <algorithm>
