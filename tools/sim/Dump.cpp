@@ -1,8 +1,6 @@
 // Writing the model's state as JSON.
 #include "sim/Dump.h"
 
-#include <memory>
-
 #include "app/Settings.h"
 #include "hair/HairStore.h"
 
@@ -51,10 +49,9 @@ void writeSprings(std::FILE* out) {
 
 // Every sample of the surface's grid as [x,y,z,nx,ny,nz,s,t], row by row.
 void writeGrid(std::FILE* out, NurbsSurface& surface) {
-    std::unique_ptr<SurfaceVertex[]> grid(surface.evaluateGrid());
-    const int count = (surface.samplesU + 1) * (surface.samplesV + 1);
+    const std::vector<SurfaceVertex> grid = surface.evaluateGrid();
     std::fputc('[', out);
-    for (int i = 0; i < count; i++) {
+    for (size_t i = 0; i < grid.size(); i++) {
         if (i) std::fputc(',', out);
         writeFloats(out, &grid[i].x, 8);
     }
@@ -70,7 +67,7 @@ void writeDump(std::FILE* out, int frames) {
     writePoints(out);
     std::fputc(',', out);
     writeSprings(out);
-    if (shapeType == kShapeSphere || shapeType == kShapeTorus) {
+    if (isCurvedShape(shapeType)) {
         std::fputs(",\"shapeSamples\":", out);
         writeGrid(out, shapeSurface);
     }

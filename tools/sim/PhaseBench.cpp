@@ -23,7 +23,7 @@ int evaluateAsDrawn(NurbsSurface& surface) {
 int evaluateScene() {
     int samples = 0;
     for (int s = 0; s < liveStrandCount(); s++) samples += evaluateAsDrawn(strandSurfaces[s]);
-    if (shapeType == kShapeSphere || shapeType == kShapeTorus) samples += evaluateAsDrawn(shapeSurface);
+    if (isCurvedShape(shapeType)) samples += evaluateAsDrawn(shapeSurface);
     return samples;
 }
 

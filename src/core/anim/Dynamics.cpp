@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "anim/StrandTubes.h"
 
@@ -23,14 +22,6 @@ void applyExternalForces(HairPoint* points, int count, float wind, float gravity
 }
 
 namespace {
-
-// Scratch that lives from one step to the next: it only grows, so a frame allocates nothing once the
-// largest hair has been stepped. Single-threaded, like the whole dynamics.
-template <typename T>
-T* growOnly(std::vector<T>& buffer, size_t count) {
-    if (buffer.size() < count) buffer.resize(count);
-    return buffer.data();
-}
 
 // The outer end moves, pinned or not, so that no coordinate of the two ends stays equal (up to rounding
 // far from the origin).
@@ -102,34 +93,35 @@ void advancePoints(HairPoint* __restrict points, const HairPoint* __restrict fro
     }
 }
 
-// Wind and gravity change sign every frame, so the hair keeps swaying instead of settling.
+// Wind and gravity change sign every frame, so the hair keeps swaying instead of settling. The steps of
+// a frame share one context.
 void stepFrame() {
     springConstant = kSpringConstant;
     wind = -wind;
     gravity = -gravity;
-    for (int step = 0; step < kStepsPerFrame; ++step) dynamicsStep();
+    StepContext step;
+    for (int k = 0; k < kStepsPerFrame; ++k) dynamicsStep(step);
     updateHairShape();
 }
 
 // Explicit midpoint: derivatives at the current state, a half step to the midpoint, derivatives there,
 // then a full step from the state saved before the half step (which keeps the first evaluation's nudges).
-// The scratch of a step outlives it (grow-only), but pointDerivatives points to it only while the step runs.
-void dynamicsStep() {
-    static std::vector<float> derivativeScratch;
-    static std::vector<HairPoint> savedScratch;
+void dynamicsStep(StepContext& step) {
     const int count = livePointCount();
-    pointDerivatives = growOnly(derivativeScratch, count * kDerivativesPerPoint);
-    HairPoint* savedPoints = growOnly(savedScratch, count);
-
+    pointDerivatives = step.derivatives;
     computeForces();
-    computeDerivatives();
-    std::copy(hairPoints, hairPoints + count, savedPoints);
-    advancePoints(hairPoints, savedPoints, pointDerivatives, count, kTimeStep / 2.0);
+    computeDerivatives(step);
+    std::copy(hairPoints, hairPoints + count, step.savedPoints);
+    advancePoints(hairPoints, step.savedPoints, step.derivatives, count, kTimeStep / 2.0);
     computeForces();
-    computeDerivatives();
-    advancePoints(hairPoints, savedPoints, pointDerivatives, count, kTimeStep);
-
+    computeDerivatives(step);
+    advancePoints(hairPoints, step.savedPoints, step.derivatives, count, kTimeStep);
     pointDerivatives = nullptr;
+}
+
+void dynamicsStep() {
+    StepContext step;
+    dynamicsStep(step);
 }
 
 void computeForces() {
@@ -137,6 +129,8 @@ void computeForces() {
     accumulateSpringForces(hairPoints, hairSprings, liveSpringCount(), springConstant, damping);
 }
 
-void computeDerivatives() { computePointDerivatives(hairPoints, livePointCount(), pointDerivatives); }
+void computeDerivatives(StepContext& step) {
+    computePointDerivatives(hairPoints, livePointCount(), step.derivatives);
+}
 
 }  // namespace anim

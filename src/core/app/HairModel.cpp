@@ -11,7 +11,6 @@
 #include "hair/PlaneGrower.h"
 #include "hair/SphereAndTorus.h"
 #include "hair/Springs.h"
-#include "hair/SurfaceGrower.h"
 
 HairModel::HairModel() {
     zoomMode = kNoZoom;
@@ -29,11 +28,13 @@ HairModel::HairModel() {
     growHairOnPlane();
 }
 
-void HairModel::regrowHair() {
-    if (shapeType == kShapePlane) growHairOnPlane();
-    if (shapeType == kShapeSphere) makeSphere();
-    if (shapeType == kShapeTorus) makeTorus();
+void HairModel::makeShape(ShapeCode shape) {
+    if (shape == kShapePlane) makePlane();
+    if (shape == kShapeSphere) makeSphere();
+    if (shape == kShapeTorus) makeTorus();
 }
+
+void HairModel::regrowHair() { makeShape(shapeType); }
 
 // Regrows on the plane whatever the shape is; no hair file exists to read.
 void HairModel::loadHairData() { growHairOnPlane(); }
@@ -92,10 +93,8 @@ void HairModel::growHairOnPlane() { hair::growHairOnPlane(); }
 void HairModel::makePlane() { hair::makePlane(); }
 void HairModel::makeSphere() { hair::makeSphere(); }
 void HairModel::makeTorus() { hair::makeTorus(); }
-void HairModel::growHairOnSurface() { hair::growHairOnSurface(); }
 
 void HairModel::stepFrame() { anim::stepFrame(); }
 void HairModel::dynamicsStep() { anim::dynamicsStep(); }
 void HairModel::computeForces() { anim::computeForces(); }
-void HairModel::computeDerivatives() { anim::computeDerivatives(); }
 void HairModel::updateHairShape() { anim::updateHairShape(); }

@@ -2,6 +2,8 @@
 // surfaces). The commands are its own; the operations of the subsystems below are one-line forwards.
 #pragma once
 
+#include "app/Settings.h"
+
 class HairModel {
 public:
     HairModel();  // default settings, springs, the first hair on the plane
@@ -20,7 +22,8 @@ public:
     void zoomIn();
     void zoomOut();
     void noZoom();
-    void regrowHair();  // grows the live strands again on the current shape
+    void makeShape(ShapeCode shape);  // the command of that shape: makePlane, makeSphere or makeTorus
+    void regrowHair();                // grows the live strands again on the current shape: makeShape
 
     // What a slider command does with the value it read, without the widgets.
     void applyLength(int length);
@@ -47,12 +50,10 @@ public:
     void makePlane();
     void makeSphere();
     void makeTorus();
-    void growHairOnSurface();
 
     // Animation (anim/).
     void stepFrame();
     void dynamicsStep();
     void computeForces();
-    void computeDerivatives();
     void updateHairShape();
 };

@@ -4,6 +4,8 @@
 #pragma once
 
 enum ShapeCode : int { kShapePlane = 7, kShapeSphere = 8, kShapeTorus = 3 };
+// The sphere and the torus: the shapes drawn as a surface (shapeSurface) that the hair grows on.
+inline bool isCurvedShape(ShapeCode shape) { return shape == kShapeSphere || shape == kShapeTorus; }
 enum StyleCode : int { kStyleMessy = 8, kStyleCombed = 9 };
 enum RenderCode : int { kRenderWireframe = 0, kRenderSmooth = 1 };
 enum ZoomCode : int { kZoomIn = 5, kZoomOut = 6, kNoZoom = 7 };

@@ -11,35 +11,39 @@ namespace hair {
 
 namespace {
 
-// The nine-point control square of a unit circle, twice: (T, S) is the profile in the (distance from the
-// axis, height) plane from (-1, 0) through (0, 1), (1, 0), (0, -1); (P, Q) goes around the axis in the
-// x-y plane from (0, 1) through (-1, 0), (0, -1), (1, 0). Odd entries are corners and carry the weight h.
-constexpr float T[9] = {-1, -1, 0, 1, 1, 1, 0, -1, -1};
-constexpr float S[9] = {0, 1, 1, 1, 0, -1, -1, -1, 0};
-constexpr float P[9] = {0, -1, -1, -1, 0, 1, 1, 1, 0};
-constexpr float Q[9] = {1, 1, 0, -1, -1, -1, 0, 1, 1};
+// The nine-point control square of a unit circle, twice: the profile in the (distance from the axis,
+// height) plane goes from (-1, 0) through (0, 1), (1, 0), (0, -1); the sweep goes around the axis in the x-y
+// plane from (0, 1) through (-1, 0), (0, -1), (1, 0). Odd entries are corners and carry the corner weight.
+constexpr float kProfileDistance[9] = {-1, -1, 0, 1, 1, 1, 0, -1, -1};
+constexpr float kProfileHeight[9] = {0, 1, 1, 1, 0, -1, -1, -1, 0};
+constexpr float kSweepX[9] = {0, -1, -1, -1, 0, 1, 1, 1, 0};
+constexpr float kSweepY[9] = {1, 1, 0, -1, -1, -1, 0, 1, 1};
 // Degree 2 with double inner knots: the surface passes through the even control points at 0, 1/4, ... 1.
 constexpr float kCircleKnots[12] = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
+constexpr int kNetSize = 9;
+constexpr int kSamples = 20;  // sample intervals in each direction
 
 }  // namespace
 
 // Point (i, j) of the net: i along the profile (u), j around the axis (v).
-void buildSurfaceOfRevolution(NurbsSurface& surface, float r, float R) {
-    const float h = static_cast<float>(std::sqrt(2.0) / 2.0);
-    float net[81 * 4];
-    for (int i = 0; i < 9; i++) {
-        for (int j = 0; j < 9; j++) {
-            const float w = (j % 2 ? h : 1.0f) * (i % 2 ? h : 1.0f);
-            const float d = r * T[i] + R;
-            float* point = net + (i * 9 + j) * 4;
-            point[0] = d * P[j] * w;
-            point[1] = d * Q[j] * w;
-            point[2] = r * S[i] * w;
+void buildSurfaceOfRevolution(NurbsSurface& surface, float profileRadius, float axisDistance,
+                              NormalFacing facing) {
+    const float cornerWeight = static_cast<float>(std::sqrt(2.0) / 2.0);
+    float net[kNetSize * kNetSize * 4];
+    for (int i = 0; i < kNetSize; i++) {
+        for (int j = 0; j < kNetSize; j++) {
+            const float w = (j % 2 ? cornerWeight : 1.0f) * (i % 2 ? cornerWeight : 1.0f);
+            const float fromAxis = profileRadius * kProfileDistance[i] + axisDistance;
+            float* point = net + (i * kNetSize + j) * 4;
+            point[0] = fromAxis * kSweepX[j] * w;
+            point[1] = fromAxis * kSweepY[j] * w;
+            point[2] = profileRadius * kProfileHeight[i] * w;
             point[3] = w;
         }
     }
     surface.release();
-    surface.setup(2, 2, 9, 9, net, kCircleKnots, kCircleKnots, 20, 20);
+    surface.setup(2, 2, kNetSize, kNetSize, net, kCircleKnots, kCircleKnots, kSamples, kSamples);
+    surface.normalFacing = facing;
 }
 
 // The profile circle passes through the axis, so the net covers the sphere twice, once with the cross
@@ -47,14 +51,13 @@ void buildSurfaceOfRevolution(NurbsSurface& surface, float r, float R) {
 // torus's already are: the ball is lit as one surface and its hair grows outward everywhere.
 void makeSphere() {
     shapeType = kShapeSphere;
-    buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f);
-    shapeSurface.normalFacing = kNormalsTowardOrigin;
+    buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f, kNormalsTowardOrigin);
     growHairOnSurface();
 }
 
 void makeTorus() {
     shapeType = kShapeTorus;
-    buildSurfaceOfRevolution(shapeSurface, 50.0f, 100.0f);
+    buildSurfaceOfRevolution(shapeSurface, 50.0f, 100.0f, kNormalsAsEvaluated);
     growHairOnSurface();
 }
 

@@ -6,9 +6,11 @@
 
 namespace hair {
 
-// Sets `surface` to the profile circle of radius r whose centre lies R from the z axis, swept around it:
-// degree 2 x 2, 9 x 9 points, 20 x 20 sample intervals.
-void buildSurfaceOfRevolution(NurbsSurface& surface, float r, float R);
+// Sets `surface` to the profile circle of radius profileRadius whose centre lies axisDistance from the z
+// axis, swept around it: degree 2 x 2, 9 x 9 points, 20 x 20 sample intervals, its normals turned as
+// `facing` says.
+void buildSurfaceOfRevolution(NurbsSurface& surface, float profileRadius, float axisDistance,
+                              NormalFacing facing);
 
 void makeSphere();  // shapeType = sphere; shapeSurface = radius 100 about the origin; hair grown on it
 void makeTorus();   // shapeType = torus; shapeSurface = tube radius 50 about the circle of radius 100

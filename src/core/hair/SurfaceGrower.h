@@ -11,7 +11,8 @@ constexpr int kLastSample = 440;  // the last index of the 21 x 21 samples of th
 
 // Grows strands 0..n*n-1 of `points` from `samples` (indices 0..kLastSample), stepping `sign` times the
 // sample normal. Every point gets mass 1, zero velocity and force; only the root is pinned.
-void growOnSurface(HairPoint* points, const SurfaceVertex* samples, float sign, const Growth& growth);
+void growOnSurface(HairPoint* points, const SurfaceVertex* samples, float sign,
+                   const Growth& growth) noexcept;
 
 // Tessellates shapeSurface (which prints its sample count) and grows the store's live strands on it.
 void growHairOnSurface();

@@ -80,15 +80,15 @@ void fillSampleTables(const float* knots, const float* coef, int degree, int spa
 }
 
 void NurbsSurface::computeBasisCoefficients() {
-    fillBasisCoefficients(knotsU, degreeU, spanCountU, basisCoefU);
-    fillBasisCoefficients(knotsV, degreeV, spanCountV, basisCoefV);
+    fillBasisCoefficients(knotsU.data(), degreeU, spanCountU, basisCoefU.data());
+    fillBasisCoefficients(knotsV.data(), degreeV, spanCountV, basisCoefV.data());
 }
 
 void NurbsSurface::computeSampleTables() {
-    fillSampleTables(knotsU, basisCoefU, degreeU, spanCountU, samplesU, sampleSpanU, sampleBasisU,
-                     sampleDerivU);
-    fillSampleTables(knotsV, basisCoefV, degreeV, spanCountV, samplesV, sampleSpanV, sampleBasisV,
-                     sampleDerivV);
-    derivativeTermsU = largestDerivativeTerms(sampleDerivU, orderU, samplesU);
-    derivativeTermsV = largestDerivativeTerms(sampleDerivV, orderV, samplesV);
+    fillSampleTables(knotsU.data(), basisCoefU.data(), degreeU, spanCountU, samplesU, sampleSpanU.data(),
+                     sampleBasisU.data(), sampleDerivU.data());
+    fillSampleTables(knotsV.data(), basisCoefV.data(), degreeV, spanCountV, samplesV, sampleSpanV.data(),
+                     sampleBasisV.data(), sampleDerivV.data());
+    derivativeTermsU = largestDerivativeTerms(sampleDerivU.data(), orderU, samplesU);
+    derivativeTermsV = largestDerivativeTerms(sampleDerivV.data(), orderV, samplesV);
 }

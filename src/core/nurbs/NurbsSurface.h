@@ -1,8 +1,10 @@
 // NurbsSurface: a rational tensor-product B-spline surface together with the tables that evaluate it on a
 // fixed grid of samples. Record and lifecycle in NurbsSurface.cpp; the basis tables in BasisTables.cpp, the
-// row evaluation in RowEvaluation.cpp, tessellate in Tessellate.cpp; draw, the only OpenGL part, in the GL
-// library (gl/nurbs/Draw.cpp).
+// point and normal of a sample in SampleNormal.h, the row evaluation in RowEvaluation.cpp, tessellate in
+// Tessellate.cpp; draw, the only OpenGL part, in the GL library (gl/nurbs/Draw.cpp).
 #pragma once
+
+#include <vector>
 
 // One evaluated sample: point, unit normal and grid coordinates.
 struct SurfaceVertex {
@@ -23,16 +25,12 @@ enum NormalFacing : unsigned char {
 
 class NurbsSurface {
 public:
-    NurbsSurface();
-    ~NurbsSurface();
-    NurbsSurface(const NurbsSurface&) = delete;
-    NurbsSurface& operator=(const NurbsSurface&) = delete;
-
-    // Frees every array and nulls its pointer; the integer fields keep their values.
+    // Empties every array; the integer fields and the facing keep their values.
     void release();
     // Copies the net (countU*countV homogeneous points x*w, y*w, z*w, w, u-major) and both knot vectors,
     // and builds every table for a grid of samplesU x samplesV intervals. Always returns 0. On a surface
-    // that is set up with the same degrees, counts, knots and samples it only copies the net.
+    // that is set up with the same degrees, counts, knots and samples it only copies the net. The facing
+    // stays as it was set where the surface was made.
     int setup(int degreeU, int degreeV, int countU, int countV, const float* points, const float* knotsU,
               const float* knotsV, int samplesU, int samplesV);
     void setSampling(int samplesU, int samplesV);
@@ -44,31 +42,32 @@ public:
     void computeSampleTables();
     void evaluateRow(int i, int parity, float s);  // RowEvaluation.cpp: row i into the slots of parity
 
-    // Tessellate.cpp: one record per sample, row-major; the caller delete[]s it. Null while not set up.
-    // tessellate also prints the number of records.
-    SurfaceVertex* tessellate();
-    SurfaceVertex* evaluateGrid();
+    // Tessellate.cpp: one record per sample, record i*(samplesV+1) + j holding sample j of row i; empty
+    // while not set up. tessellate also prints the number of records.
+    std::vector<SurfaceVertex> tessellate();
+    std::vector<SurfaceVertex> evaluateGrid();
     // gl/nurbs/Draw.cpp: samplesU triangle strips with a normal per vertex. Nothing while not set up.
     void draw();
 
-    bool isSetUp() const { return samplesU != 0 && samplesV != 0 && controlPoints != nullptr; }
+    bool isSetUp() const { return samplesU != 0 && samplesV != 0 && !controlPoints.empty(); }
 
+    // Every array is empty while the surface is not set up.
     // countU*countV*4: point (a, b) at (a*countV + b)*4, weights premultiplied.
-    float* controlPoints = nullptr;
+    std::vector<float> controlPoints;
     // [(s*orderU + j)*orderU + k]: coefficient of t^k of function s+j on span degreeU+s.
-    float* basisCoefU = nullptr;
-    float* basisCoefV = nullptr;  // the same for v
-    float* knotsU = nullptr;      // knotCountU values, non-decreasing
-    float* knotsV = nullptr;      // knotCountV values
+    std::vector<float> basisCoefU;
+    std::vector<float> basisCoefV;  // the same for v
+    std::vector<float> knotsU;      // knotCountU values, non-decreasing
+    std::vector<float> knotsV;      // knotCountV values
     // [i*orderU + j]: value at u sample i of function sampleSpanU[i]-degreeU+j.
-    float* sampleBasisU = nullptr;
-    float* sampleDerivU = nullptr;  // the same functions' derivatives d/du
-    float* sampleBasisV = nullptr;  // [j*orderV + k]: the same for v
-    float* sampleDerivV = nullptr;
-    float* isoPoints = nullptr;  // orderV*4: the current span's control rows blended along u (row scratch)
-    float* isoDerivs = nullptr;  // orderV*4: the same blended with the u derivatives
-    int* sampleSpanU = nullptr;  // samplesU+1 entries, degreeU <= span <= countU-1
-    int* sampleSpanV = nullptr;  // samplesV+1 entries
+    std::vector<float> sampleBasisU;
+    std::vector<float> sampleDerivU;  // the same functions' derivatives d/du
+    std::vector<float> sampleBasisV;  // [j*orderV + k]: the same for v
+    std::vector<float> sampleDerivV;
+    std::vector<float> isoPoints;  // orderV*4: the current span's control rows blended along u (row scratch)
+    std::vector<float> isoDerivs;  // orderV*4: the same blended with the u derivatives
+    std::vector<int> sampleSpanU;  // samplesU+1 entries, degreeU <= span <= countU-1
+    std::vector<int> sampleSpanV;  // samplesV+1 entries
     int degreeU = 0;
     int degreeV = 0;
     int orderU = 0;  // degreeU + 1
@@ -85,8 +84,9 @@ public:
     // of a derivative's basis terms, which scales the rounding residue that the row evaluation allows in it.
     float derivativeTermsU = 0.0f;
     float derivativeTermsV = 0.0f;
-    SurfaceVertex* vertexRing = nullptr;  // 2*(samplesV+1): sample j of a row in slot 2j + (row parity)
+    std::vector<SurfaceVertex> vertexRing;  // 2*(samplesV+1): sample j of a row in slot 2j + (row parity)
 
-    // Which way the evaluated normals are turned; setup resets it to kNormalsAsEvaluated.
+    // Which way the evaluated normals are turned: set once, by whoever makes the surface (the sphere, the
+    // torus, a strand's tube); setup and release leave it.
     NormalFacing normalFacing = kNormalsAsEvaluated;
 };

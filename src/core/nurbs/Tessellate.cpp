@@ -4,20 +4,18 @@
 
 #include "nurbs/RowEvaluation.h"
 
-SurfaceVertex* NurbsSurface::evaluateGrid() {
-    if (!isSetUp()) return nullptr;
-    // Room for 2*samplesU*(samplesV+1) records; the first (samplesU+1)*(samplesV+1) are filled, record
-    // i*(samplesV+1) + j holding sample j of row i.
-    SurfaceVertex* records = new SurfaceVertex[2 * samplesU * (samplesV + 1)];
-    int count = 0;
+std::vector<SurfaceVertex> NurbsSurface::evaluateGrid() {
+    std::vector<SurfaceVertex> records;
+    if (!isSetUp()) return records;
+    records.reserve((samplesU + 1) * (samplesV + 1));
     sweepRows(*this, [&](int, int parity) {
-        for (int j = 0; j <= samplesV; ++j) records[count++] = vertexRing[2 * j + parity];
+        for (int j = 0; j <= samplesV; ++j) records.push_back(vertexRing[2 * j + parity]);
     });
     return records;
 }
 
-SurfaceVertex* NurbsSurface::tessellate() {
-    SurfaceVertex* records = evaluateGrid();
-    if (records) printf("ttotal = %d\n", (samplesU + 1) * (samplesV + 1));
+std::vector<SurfaceVertex> NurbsSurface::tessellate() {
+    std::vector<SurfaceVertex> records = evaluateGrid();
+    if (!records.empty()) printf("ttotal = %d\n", static_cast<int>(records.size()));
     return records;
 }

@@ -101,7 +101,7 @@ void drawPlaneSquare() {
 void drawUnderlyingShape() {
     if (shapeType == kShapePlane) {
         drawPlaneSquare();
-    } else if (shapeType == kShapeSphere || shapeType == kShapeTorus) {
+    } else if (isCurvedShape(shapeType)) {
         glPushMatrix();
         setMaterial(kShapeMaterial);
         shapeSurface.draw();

@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "support/DefaultSettings.h"
 
@@ -23,8 +22,8 @@ static void hashBytes(uint64_t& hash, const void* data, size_t size) {
 }
 
 static void hashGrid(uint64_t& hash, NurbsSurface& surface) {
-    std::unique_ptr<SurfaceVertex[]> grid(surface.evaluateGrid());
-    hashBytes(hash, grid.get(), (surface.samplesU + 1) * (surface.samplesV + 1) * sizeof(SurfaceVertex));
+    const std::vector<SurfaceVertex> grid = surface.evaluateGrid();
+    hashBytes(hash, grid.data(), grid.size() * sizeof(SurfaceVertex));
 }
 
 // After each of 5 frames: every live point up to its pin (not the padding), each tube's and the shape's grid.

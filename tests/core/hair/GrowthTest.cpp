@@ -21,9 +21,7 @@ TEST_F(GrowthTest, AGrowthWritesTheLiveStrandsAtRestAndNothingBeyond) {
             hairDensity = shape == kShapePlane ? 3 : 4;
             std::fill(hairPoints, hairPoints + kMaxPoints, stale);
             testing::internal::CaptureStdout();
-            shape == kShapePlane    ? model.makePlane()
-            : shape == kShapeSphere ? model.makeSphere()
-                                    : model.makeTorus();
+            model.makeShape(shape);
             testing::internal::GetCapturedStdout();
             for (int i = 0; i < livePointCount(); ++i) {
                 const HairPoint& p = hairPoints[i];

@@ -1,7 +1,6 @@
 // The sphere and the torus: named control points, samples on the exact surface, normals into the solid.
 
 #include <cmath>
-#include <memory>
 
 #include "support/DefaultSettings.h"
 
@@ -23,7 +22,7 @@ TEST_F(ShapesTest, SamplesLieOnTheShapeWithNormalsIntoTheSolid) {
             const float* p = net[torus][i / 4];
             EXPECT_FLOAT_EQ(shapeSurface.controlPoints[int(p[0] * 9 + p[1]) * 4 + i % 4], p[2 + i % 4]) << i;
         }
-        std::unique_ptr<SurfaceVertex[]> samples(shapeSurface.evaluateGrid());
+        const std::vector<SurfaceVertex> samples = shapeSurface.evaluateGrid();
         for (int k = 0; k < 441; ++k) {
             const SurfaceVertex& v = samples[k];
             const double toCore = torus ? 100 / std::hypot(v.x, v.y) : 0, x = v.x * toCore, y = v.y * toCore;

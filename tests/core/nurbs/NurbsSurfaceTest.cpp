@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 #include <numeric>
 #include <vector>
 
@@ -23,19 +22,19 @@ static void setUpU(NurbsSurface& surface, const std::vector<float>& knots, int d
 TEST(NurbsSurface, BasisTables) {
     NurbsSurface s;
     setUpU(s, {0, 0, 0, 1, 1, 1}, 2, 2);
-    EXPECT_EQ(std::vector<float>(s.basisCoefV, s.basisCoefV + 4), (std::vector<float>{1, -1, 0, 1}));
-    EXPECT_EQ(std::vector<float>(s.sampleBasisU + 3, s.sampleBasisU + 6), (std::vector<float>{.25, .5, .25}));
-    EXPECT_EQ(std::vector<float>(s.sampleDerivU + 3, s.sampleDerivU + 6), (std::vector<float>{-1, 0, 1}));
+    EXPECT_EQ(s.basisCoefV, (std::vector<float>{1, -1, 0, 1}));
+    EXPECT_EQ(std::vector<float>(&s.sampleBasisU[3], &s.sampleBasisU[6]), (std::vector<float>{.25, .5, .25}));
+    EXPECT_EQ(std::vector<float>(&s.sampleDerivU[3], &s.sampleDerivU[6]), (std::vector<float>{-1, 0, 1}));
     EXPECT_TRUE(s.derivativeTermsU == 4 && s.derivativeTermsV == 2);  // |-2| + |2| at t = 0; |-1| + |1|
     const std::vector<float> circle = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
     setUpU(s, {0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7}, 2, 4);  // the same layout but for the knots
     setUpU(s, circle, 2, 4);
-    EXPECT_EQ(std::vector<int>(s.sampleSpanU, s.sampleSpanU + 5), (std::vector<int>{2, 4, 6, 8, 8}));
+    EXPECT_EQ(s.sampleSpanU, (std::vector<int>{2, 4, 6, 8, 8}));
     const std::vector<float> cubic = {0, 0, 0, 0, 1 / 6.0f, 2 / 6.0f, 0.5f, 4 / 6.0f, 5 / 6.0f, 1, 1, 1, 1};
     for (int degree : {2, 3}) {
         setUpU(s, degree == 2 ? circle : cubic, degree, 20);
         for (int i = 0; i <= 20; ++i) {
-            const float *values = s.sampleBasisU + i * s.orderU, *derivs = s.sampleDerivU + i * s.orderU;
+            const float *values = &s.sampleBasisU[i * s.orderU], *derivs = &s.sampleDerivU[i * s.orderU];
             EXPECT_NEAR(std::accumulate(values, values + s.orderU, 0.0f), 1.0f, 1e-4f) << degree << " " << i;
             EXPECT_NEAR(std::accumulate(derivs, derivs + s.orderU, 0.0f), 0.0f, 1e-4f) << degree << " " << i;
         }
@@ -48,12 +47,12 @@ TEST(NurbsSurface, TessellationAndFallbackNormal) {
     const float points[16] = {1, 2, 3, 1, 4, 5, 6, 1, 7, 8, 9, 1, -1, -2, -3, 1};
     NurbsSurface patch;
     testing::internal::CaptureStdout();
-    EXPECT_EQ(patch.tessellate(), nullptr);
+    EXPECT_TRUE(patch.tessellate().empty());
     for (int k = 0; k < 100000; ++k) patch.setup(1, 1, 2, 2, points, kLinear, kLinear, 1 + k % 3, 2);
     patch.release();
-    EXPECT_EQ(patch.tessellate(), nullptr);
+    EXPECT_TRUE(patch.tessellate().empty());
     patch.setup(1, 1, 2, 2, points, kLinear, kLinear, 1, 1);
-    std::unique_ptr<SurfaceVertex[]> r(patch.tessellate());
+    std::vector<SurfaceVertex> r = patch.tessellate();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "ttotal = 4\n");
     for (int k = 0; k < 4; ++k)
         EXPECT_TRUE(r[k].x == points[4 * k] && r[k].y == points[4 * k + 1] && r[k].z == points[4 * k + 2]);
@@ -61,7 +60,7 @@ TEST(NurbsSurface, TessellationAndFallbackNormal) {
     patch.setup(1, 1, 2, 2, point, kLinear, kLinear, 3, 3);
     for (bool towardOrigin : {false, true}) {
         patch.normalFacing = towardOrigin ? kNormalsTowardOrigin : kNormalsAsEvaluated;
-        r.reset(patch.evaluateGrid());
+        r = patch.evaluateGrid();
         for (int k = 0; k < 16; ++k)
             EXPECT_TRUE(r[k].nx == 0 && r[k].ny == (towardOrigin ? -1 : 1) && r[k].nz == 0) << k;
     }
@@ -78,7 +77,7 @@ TEST(NurbsSurface, NormalsOfARationalPatchAndAtPinchedEdges) {
     const float rational[16] = {0, 0, 0, 1, 0, 20, 0, 2, 10, 0, 0, 1, 10, 10, 5, 1};
     NurbsSurface patch;
     patch.setup(1, 1, 2, 2, rational, kLinear, kLinear, 2, 2);
-    std::unique_ptr<SurfaceVertex[]> r(patch.evaluateGrid());
+    std::vector<SurfaceVertex> r = patch.evaluateGrid();
     const SurfaceVertex& middle = r[4];  // row 1, sample 1 of 3 x 3
     const double length = std::sqrt(221.0);
     EXPECT_TRUE(middle.x == 4 && middle.y == 6 && middle.z == 1);
@@ -92,7 +91,7 @@ TEST(NurbsSurface, NormalsOfARationalPatchAndAtPinchedEdges) {
                    {"column v = 0 pinched", {0, 0, 0, 1, 0, 10, 0, 1, 0, 0, 0, 1, 10, 10, 0, 1}}};
     for (const auto& triangle : pinched) {
         patch.setup(1, 1, 2, 2, triangle.points, kLinear, kLinear, 4, 4);
-        r.reset(patch.evaluateGrid());
+        r = patch.evaluateGrid();
         for (int k = 0; k < 25; ++k)
             EXPECT_TRUE(r[k].nx == 0 && r[k].ny == 0 && r[k].nz == -1) << triangle.edge << ", sample " << k;
     }

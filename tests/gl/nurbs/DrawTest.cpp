@@ -1,6 +1,4 @@
 // The surface renderer through the recording GL double: a triangle strip per pair of sample rows.
-#include <memory>
-
 #include "nurbs/NurbsSurface.h"
 #include "support/RecordingGl.h"
 
@@ -12,7 +10,7 @@ TEST(DrawGl, FourByTwoPatchDrawsFourStripsOfAlternatingWinding) {
     NurbsSurface patch;
     EXPECT_TRUE(recorded([&] { patch.draw(); }).empty()) << "before setup";
     patch.setup(1, 1, 2, 2, points, knots, knots, 4, 2);
-    const std::unique_ptr<SurfaceVertex[]> grid(patch.evaluateGrid());
+    const std::vector<SurfaceVertex> grid = patch.evaluateGrid();
     // Strip i takes its vertices from rows i-1 and i alternately, from row i-1 first when i is odd:
     // consecutive strips wind oppositely.
     const int stripRows[4][2] = {{0, 1}, {2, 1}, {2, 3}, {4, 3}};

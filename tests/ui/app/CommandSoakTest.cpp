@@ -1,7 +1,7 @@
 // A soak of 1000 frames at every extreme of the sliders, through the real widgets.
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <vector>
 
 #include "hair/Growth.h"
 #include "support/PanelFixture.h"
@@ -16,7 +16,7 @@ bool liveStateIsFinite() {
     for (int i = 0; i < 3 * livePointCount(); i++)
         sum += hairPoints[i / 3].position[i % 3] + hairPoints[i / 3].velocity[i % 3];
     for (int s = 0; s < liveStrandCount(); s++) {
-        std::unique_ptr<SurfaceVertex[]> v(strandSurfaces[s].evaluateGrid());
+        const std::vector<SurfaceVertex> v = strandSurfaces[s].evaluateGrid();
         for (int k = 0; k < 121; k++) sum += v[k].x + v[k].y + v[k].z + v[k].nx + v[k].ny + v[k].nz;
     }
     return std::isfinite(sum);
