@@ -13,9 +13,10 @@ cat fifo >from-fifo.png &
 "$SIM" --png fifo && [ -p fifo ] || kill $!  # else the reader would wait for a writer for ever
 wait $! || true
 [ -p fifo ] && is_picture from-fifo.png || fail "the FIFO is no longer one or gave no whole picture"
-ln -s real.png link.png
-"$SIM" --png link.png
-[ -L link.png ] && is_picture real.png || fail "the link is no longer one or its file holds no picture"
+echo old >real.png && ln -s real.png link.png && ln -s new.png dangling.png
+"$SIM" --png link.png && "$SIM" --png dangling.png
+[ -L link.png ] && [ -L dangling.png ] && is_picture real.png && is_picture new.png ||
+    fail "a link is no longer one or the file it names holds no picture"
 # The commands' lines go to stderr then, so that standard output carries the picture alone.
 "$SIM" --shape sphere --png - >stdout.png 2>err
 is_picture stdout.png && [ "$(cat err)" = "ttotal = 441" ] || fail "--png - wrote no picture alone: $(cat err)"
