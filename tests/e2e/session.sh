@@ -5,6 +5,12 @@ source "$(dirname "$0")/look.sh" "$@"
 # The 822 x 500 window shows the light-blue view with the plane as a blue outline, and prints nothing.
 start_tresslow
 look start '$WW == 822 && $WH == 500' '$BACKGROUND >= 150000' 'near($BLUE, 1650, 1350)' "$(lines) == 0"
+# A desktop knows the window: its class is the desktop entry's StartupWMClass, and it carries its icon.
+class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/tresslow.desktop")
+[ "$(xprop -id "$WID" WM_CLASS)" = "WM_CLASS(STRING) = \"$class\", \"Tresslow\"" ] || fail "$(xprop -id "$WID" WM_CLASS)"
+# The icon property holds width, height and the pixels of each size: 48 x 48, then 256 x 256.
+icon=$(xprop -id "$WID" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | cut -d, -f1,2,2307,2308)
+[ "$icon" = "_NET_WM_ICON = 48, 48, 256, 256" ] || fail "the window's icons: $icon"
 
 # "Control Polygons" shows white-to-orange segments between blue points, as tresslow-sim draws them after
 # the same commands and as many draws since the hair grew (wind and gravity at 0: their signs flip every
@@ -20,8 +26,8 @@ menu 3 2  # Model / Control Polygon
 look no_polygons '$POINTS == 0' '$SEGMENTS == 0'
 
 # Filled, the sphere (as tresslow-sim draws it) and the torus are lit gold under 400 brown strands lit alike
-# wherever they run: about as many hair pixels are near-black below the shape's centre as above (the light
-# comes from above and in front). As lines, gold meshes under brown hair. Each growth prints "ttotal = 441".
+# wherever they run: about as many messy hair pixels are near-black below the shape's centre as above. As
+# lines, gold meshes under brown hair. Each growth prints "ttotal = 441".
 lit_alike=('$BROWN >= 300' '$HAIR_ABOVE >= 2000' '$HAIR_BELOW >= 2000' 'near($DARK_BELOW, $DARK_ABOVE, 0.15)')
 menu 3 4       # Model / Smooth
 open_menu 1 2  # Under Lying Shape / Sphere, picked by the Return that the comparison presses

@@ -1,6 +1,7 @@
 # Sourced by the install tests: check_layout PREFIX checks what a Linux desktop expects of Tresslow there:
-# a valid desktop entry whose icon the hicolor theme holds as SVG and at 48 and 256 pixels,
-# AppStream metadata that validates and launches that entry, manual pages that render without a warning.
+# a valid desktop entry whose icon the hicolor theme holds as SVG and at 48 and 256 pixels, AppStream
+# metadata that validates without a note and launches that entry, manual pages that render without a
+# warning, and the licence of LICENSE in Debian's machine-readable copyright format.
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The icon at SIZE pixels, probed at points of its 256 grid (wide bounds: antialiasing blends edges): the
@@ -25,11 +26,24 @@ check_layout() {
     icon=$(sed -n 's/^Icon=//p' "$share/applications/tresslow.desktop")
     grep -q '<svg' "$share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon \"$icon\""
     for size in 48 256; do check_icon "$share/icons/hicolor/${size}x$size/apps/$icon.png" $size; done
-    appstreamcli validate --no-net "$metainfo" >/dev/null || fail "$metainfo does not validate"
+    warnings=$(appstreamcli validate --pedantic --no-net "$metainfo" | grep -E '^[EWP]:' || true)
+    [[ -z $warnings ]] || fail "$metainfo does not validate: $warnings"
+    grep -qF "<release version=\"$("$1/bin/tresslow" --version | cut -d' ' -f2)\"" "$metainfo" ||
+        fail "$metainfo lists no release of this version"
     grep -qF '<launchable type="desktop-id">tresslow.desktop</launchable>' "$metainfo" ||
         fail "$metainfo does not launch tresslow.desktop"
     for page in tresslow tresslow-sim; do
         warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
         [[ -z $warnings ]] || fail "$page.1 renders with warnings: $warnings"
     done
+    # Read by python3-debian's parser, strictly: every file of the package under the text of LICENSE.
+    /usr/bin/python3 - "$share/doc/tresslow/copyright" "$(dirname "${BASH_SOURCE[0]}")/../../LICENSE" <<'EOF' ||
+import sys
+from debian.copyright import Copyright
+copyright, licence = Copyright(open(sys.argv[1]), strict=True), open(sys.argv[2]).read()
+files = copyright.find_files_paragraph("usr/bin/tresslow")
+text = [p.license.text for p in copyright.all_license_paragraphs() if p.license.synopsis == files.license.synopsis]
+sys.exit(not (files.copyright == "2026 the Tresslow authors" and licence.split("\n\n", 2)[2] == text[0] + "\n"))
+EOF
+        fail "the package's copyright file does not give LICENSE in Debian's format"
 }

@@ -18,6 +18,8 @@ for page in tresslow tresslow-sim; do
 done
 shows() { local page=$1 && shift && grep -qF "${@/#/-e}" "$page.txt" || fail "$page(1) does not show \"$1\""; }
 version=$(bin/tresslow-sim --version)
+[[ $(env -u DISPLAY bin/tresslow --version) == "tresslow ${version#tresslow-sim }" ]] &&
+    env -u DISPLAY bin/tresslow --help | grep -q "man tresslow$" || fail "tresslow --version or --help wants a display"
 for page in tresslow tresslow-sim; do shows $page "Tresslow ${version#tresslow-sim }"; done
 for option in $(bin/tresslow-sim --help | grep -o -- '--[a-z-]*' | sort -u); do shows tresslow-sim "$option"; done
 for key in $(grep -o '"[A-Za-z]*":' dump.json | tr -d '":' | sort -u); do

@@ -6,11 +6,13 @@ SIM=$(realpath "$1") WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WOR
 fail() { echo "FAIL at ${0##*/} line ${BASH_LINENO[0]}: $*" >&2; exit 1; }
 
 # The plane's square, filled: its corners (+-100, 0, +-100) turned 30 degrees about z, then tilted 30 about
-# x, lie at x' = x cos 30, y' = x sin 30 cos 30 - z sin 30: 173.2 units across and 186.6 high of the 400
-# that the view maps onto the picture's width and height. Zoom In scales it 1.2 times; with Rotate, 120
-# pixels right face it to the viewer (200 by 100), 40 down tilt it to 40 degrees (186.6 becomes 205.2);
-# with Translate, 120 right and 80 up move it 30 units right, 20 up. Each case: size, options, the square's
-# width, height and centre in view units, to +-2 pixels (rasterising covers pixel centres).
+# x, lie at x' = x cos 30, y' = x sin 30 cos 30 - z sin 30: 173.2 units across and 186.6 high. The window's
+# 445 x 455 view maps 400 units onto its width and height; a picture of W x H keeps those pixels per unit
+# times s = min(W / 445, H / 455), showing more of the scene the longer way (890 x 455: s = 1, the square
+# as in 445 x 455 amid twice the width). Zoom In scales it 1.2 times; with Rotate, 120 pixels right face it
+# to the viewer (200 by 100), 40 down tilt it to 40 degrees (186.6 becomes 205.2); with Translate, 120 right
+# and 80 up move it 30 units right, 20 up. Each case: size, options, the square's width, height and centre
+# in view units, to +-2 pixels (rasterising covers pixel centres).
 for case in "445x455||173.2 186.6 0 0" "890x910||173.2 186.6 0 0" "890x455||173.2 186.6 0 0" \
     "445x455|--zoom-in 1|207.8 223.9 0 0" "445x455|--rotate 120,0 --translate 120,-80|200 100 30 20" \
     "445x455|--rotate 0,40|173.2 205.2 0 0"; do
@@ -20,10 +22,18 @@ for case in "445x455||173.2 186.6 0 0" "890x910||173.2 186.6 0 0" "890x455||173.
         -format '%W %H %w %h %X %Y' info:)"
     read -r ew eh ex ey <<<"$square"
     [ "${width}x$height" = "$size" ] && awk "function near(v, e) { return (v - e) ^ 2 <= 4 } BEGIN {
-        exit !(near($w, $ew * $width / 400) && near($h, $eh * $height / 400) &&
-            near($x + $w / 2, (200 + $ex) * $width / 400) && near($y + $h / 2, (200 - $ey) * $height / 400)) }" ||
+        s = $width / 445 < $height / 455 ? $width / 445 : $height / 455; px = 445 / 400 * s; py = 455 / 400 * s
+        exit !(near($w, $ew * px) && near($h, $eh * py) &&
+            near($x + $w / 2, $width / 2 + $ex * px) && near($y + $h / 2, $height / 2 - $ey * py)) }" ||
         fail "$size $options: a picture of ${width}x$height, the square $w x $h at $x$y, not $square"
 done
+
+# The sphere, its one strand opened away (2 pixels thin), stays round in a long picture: 200 units across in
+# both directions (the view's 445 x 455 pixels per 400 units differ by 2 %), within 3 %.
+"$SIM" --shape sphere --smooth --size 800x200 --png ball.png >/dev/null
+read -r w h <<<"$(convert ball.png -fuzz 3% -fill black -opaque 'rgb(153,178,229)' -fill white +opaque black \
+    -morphology Open Disk:2 -trim -format '%w %h' info:)"
+awk "BEGIN { exit !($w >= 0.97 * $h && $w <= 1.03 * $h && $h >= 95) }" || fail "the ball is $w x $h pixels in 800x200"
 
 # Every third of 7 frames is a numbered picture, and picture N is the picture after N frames.
 "$SIM" --hairs 4 --png-every 3 . --frames 7

@@ -1,8 +1,9 @@
 // The hair view drawn off screen: the window's scene code, rendered into memory by Mesa's OSMesa and
-// written as PNG. The drawing lives in the plug-in tresslow-picture.so, which openOffscreenView loads with
+// encoded as PNG. The drawing lives in the plug-in tresslow-picture.so, which openOffscreenView loads with
 // OSMesa only when a picture is asked for, so that tresslow-sim runs without either otherwise.
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -16,9 +17,8 @@ public:
     // of `model`, and the scene.
     virtual void draw(HairModel& model) = 0;
 
-    // Writes the last draw to `path` as an RGB PNG; "" or the one-line reason it failed, and then no file
-    // is left at or beside `path`.
-    virtual std::string writePng(const std::string& path) const = 0;
+    // Writes the last draw to `out` as an RGB PNG; "" or the one-line reason it failed.
+    virtual std::string writePng(std::FILE* out) const = 0;
 };
 
 // The plug-in's entry point, found by this name: a view of width x height pixels (1..kMaxPictureSide

@@ -44,8 +44,8 @@ public:
         glFinish();
     }
 
-    std::string writePng(const std::string& path) const override {
-        return writePngFile(path, width_, height_, pixels_.data());
+    std::string writePng(std::FILE* out) const override {
+        return ::writePng(out, width_, height_, pixels_.data());
     }
 
 private:

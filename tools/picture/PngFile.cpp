@@ -1,29 +1,35 @@
-// The PNG encoder: libpng over a temporary file, which replaces the target only when it is complete.
+// The PNG encoder: libpng writing through stdio, each failed write reported with the system's reason.
 #include "picture/PngFile.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csetjmp>
-#include <cstdio>
 #include <cstring>
-#include <vector>
 
 namespace {
 
-// libpng reports an error by a long jump back into encode; its message is kept here for the caller.
+constexpr size_t kMessageSize = 200;
+
+// libpng reports an error by a long jump back into writePng; its message is kept for the caller.
 void keepMessage(png_structp png, png_const_charp message) {
-    std::snprintf(static_cast<char*>(png_get_error_ptr(png)), 200, "%s", message);
+    std::snprintf(static_cast<char*>(png_get_error_ptr(png)), kMessageSize, "%s", message);
     png_longjmp(png, 1);
 }
 
-// Encodes the pixels into `out`; "" or libpng's reason. Between setjmp and a long jump only plain locals
-// live, so nothing is skipped that would need destroying.
-std::string encode(std::FILE* out, int width, int height, const unsigned char* rgbaBottomUp) {
-    char message[200] = "";
+// libpng's own stdio writer says only "Write Error"; this one says why.
+void writeData(png_structp png, png_bytep data, size_t length) {
+    if (std::fwrite(data, 1, length, static_cast<std::FILE*>(png_get_io_ptr(png))) != length)
+        png_error(png, std::strerror(errno));
+}
+
+void flushData(png_structp png) { std::fflush(static_cast<std::FILE*>(png_get_io_ptr(png))); }
+
+}  // namespace
+
+// Between setjmp and a long jump only plain locals live, so nothing is skipped that would need destroying.
+std::string writePng(std::FILE* out, int width, int height, const unsigned char* rgbaBottomUp) {
+    char message[kMessageSize] = "";
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, keepMessage, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
@@ -31,7 +37,7 @@ std::string encode(std::FILE* out, int width, int height, const unsigned char* r
         return "libpng could not start";
     }
     if (setjmp(png_jmpbuf(png)) == 0) {
-        png_init_io(png, out);
+        png_set_write_fn(png, out, writeData, flushData);
         png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
@@ -42,40 +48,4 @@ std::string encode(std::FILE* out, int width, int height, const unsigned char* r
     }
     png_destroy_write_struct(&png, &info);
     return message;
-}
-
-// A new file beside `path`, open for writing, with the permissions a plain fopen would give it.
-std::FILE* createTemporary(const std::string& path, std::string& temporary) {
-    std::vector<char> name(path.begin(), path.end());
-    const char suffix[] = ".XXXXXX";
-    name.insert(name.end(), suffix, suffix + sizeof suffix);
-    const int fd = mkstemp(name.data());
-    if (fd < 0) return nullptr;
-    temporary = name.data();
-    const mode_t mask = umask(0);
-    umask(mask);
-    std::FILE* file = fchmod(fd, 0666 & ~mask) == 0 ? fdopen(fd, "wb") : nullptr;
-    if (!file) close(fd);
-    return file;
-}
-
-}  // namespace
-
-std::string writePngFile(const std::string& path, int width, int height, const unsigned char* rgbaBottomUp) {
-    const std::string failed = "cannot write the picture \"" + path + "\": ";
-    std::string temporary;
-    std::FILE* out = createTemporary(path, temporary);
-    if (!out) {
-        const std::string reason = std::strerror(errno);
-        if (!temporary.empty()) unlink(temporary.c_str());
-        return failed + reason;
-    }
-    std::string error = encode(out, width, height, rgbaBottomUp);
-    if (std::ferror(out))
-        error = std::strerror(errno);  // the failed write's reason; libpng says "Write Error"
-    if (std::fclose(out) != 0 && error.empty()) error = std::strerror(errno);
-    if (error.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) error = std::strerror(errno);
-    if (error.empty()) return "";
-    unlink(temporary.c_str());
-    return failed + error;
 }

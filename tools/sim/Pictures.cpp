@@ -1,37 +1,11 @@
 // Where tresslow-sim's pictures go, and which frames are drawn.
 #include "sim/Pictures.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "app/HairModel.h"
 
 namespace {
-
-bool isFolder(const std::string& path) {
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// "" when new files can be made in `folder`, else why not.
-std::string whyNotWritable(const std::string& folder) {
-    if (!isFolder(folder)) return "no folder \"" + folder + "\"";
-    if (access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
-    return "";
-}
-
-std::string checkPicturePath(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    std::string reason = path.empty() || path.back() == '/' ? "no file name" : "";
-    if (reason.empty() && isFolder(path)) reason = "it is a folder";
-    if (reason.empty())
-        reason = whyNotWritable(slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash));
-    return reason.empty() ? "" : "cannot write the picture \"" + path + "\": " + reason;
-}
 
 std::string filmPicturePath(const std::string& folder, int frame) {
     char name[32];
@@ -42,13 +16,10 @@ std::string filmPicturePath(const std::string& folder, int frame) {
 }  // namespace
 
 std::string Pictures::open() {
-    if (!options_.pngPath && options_.pngEvery == 0) return "";
-    std::string error = options_.pngPath ? checkPicturePath(*options_.pngPath) : "";
-    if (error.empty() && options_.pngEvery > 0) {
-        const std::string reason = whyNotWritable(options_.filmFolder);
-        if (!reason.empty()) error = "cannot write pictures into \"" + options_.filmFolder + "\": " + reason;
-    }
-    if (error.empty()) view_ = openOffscreenView(options_.width, options_.height, error);
+    if (!options_.pngPath && !options_.film) return "";
+    std::string error = options_.pngPath ? last_.emplace("the picture", *options_.pngPath).open() : "";
+    if (error.empty() && options_.film) error = OutputFile::checkFolder("pictures", options_.film->second);
+    if (error.empty()) view_ = openOffscreenView(options_.size.x, options_.size.y, error);
     return error;
 }
 
@@ -58,8 +29,17 @@ std::string Pictures::runFrame(HairModel& model, int frame) {
         return "";
     }
     view_->draw(model);
-    std::string error =
-        isFilmFrame(frame) ? view_->writePng(filmPicturePath(options_.filmFolder, frame)) : "";
-    if (error.empty() && isLastPicture(frame)) error = view_->writePng(*options_.pngPath);
+    std::string error;
+    if (isFilmFrame(frame)) {
+        OutputFile film("the picture", filmPicturePath(options_.film->second, frame));
+        error = film.open();
+        if (error.empty()) error = write(film);
+    }
+    if (error.empty() && isLastPicture(frame)) error = write(*last_);
     return error;
+}
+
+std::string Pictures::write(OutputFile& file) const {
+    const std::string failure = view_->writePng(file.stream());
+    return failure.empty() ? file.commit() : file.abandon(failure);
 }

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "picture/OffscreenView.h"
+#include "sim/OutputFile.h"
 #include "sim/SimOptions.h"
 
 class HairModel;
@@ -15,8 +17,8 @@ class Pictures {
 public:
     explicit Pictures(const SimOptions& options) : options_(options) {}
 
-    // Checks where the pictures go and opens the view, before the model exists: "" or the one-line reason
-    // no picture can be made. Does nothing when none is asked for.
+    // Takes the place of --png and checks the folder of --png-every, then opens the view, before the model
+    // exists: "" or the one-line reason no picture can be made. Does nothing when none is asked for.
     std::string open();
 
     // Runs frame `frame` (counted from 1) and writes the pictures that show it: "" or the reason writing
@@ -24,9 +26,11 @@ public:
     std::string runFrame(HairModel& model, int frame);
 
 private:
-    bool isFilmFrame(int frame) const { return options_.pngEvery > 0 && frame % options_.pngEvery == 0; }
+    bool isFilmFrame(int frame) const { return options_.film && frame % options_.film->first == 0; }
     bool isLastPicture(int frame) const { return options_.pngPath && frame == options_.frames; }
+    std::string write(OutputFile& file) const;
 
     const SimOptions& options_;
+    std::optional<OutputFile> last_;       // the picture of --png, held from open() on
     std::unique_ptr<OffscreenView> view_;  // null while no picture is asked for
 };

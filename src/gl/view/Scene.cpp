@@ -128,8 +128,14 @@ void fitDepthToScene() {
 }  // namespace
 
 // The orthographic box goes into the model-view matrix, where the lighting sees it: it maps -200..200 in x
-// and y onto the view and mirrors z. The light's position is given before the matrix is reset.
+// and y onto the window's 445 x 455 view and mirrors z. A view of another size keeps that view's pixels per
+// unit in each direction, times s = min(width / 445, height / 455): the scene fills the view's narrower
+// way as before and shows more of it the other way, never squeezed. (At 445 x 455 and at whole multiples
+// of it, s equals both quotients and the box is exactly +-200.) The light's position is given before the
+// matrix is reset.
 void setUpView(int width, int height) {
+    const double across = double(width) / kViewWidth, up = double(height) / kViewHeight;
+    const double s = std::min(across, up);
     const float lightAmbient[] = {0.0f, 0.0f, 0.0f, 1.0f};
     const float lightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
     const float lightPosition[] = {0.0f, 3.0f, 3.0f, 0.0f};  // directional
@@ -148,7 +154,7 @@ void setUpView(int width, int height) {
     glClearColor(0.6f, 0.7f, 0.9f, 0.0f);
     glLoadIdentity();
     glViewport(0, 0, width, height);
-    glOrtho(-200, 200, -200, 200, -200, 200);
+    glOrtho(-200 * across / s, 200 * across / s, -200 * up / s, 200 * up / s, -200, 200);
 }
 
 void clearFrame() {

@@ -3,7 +3,7 @@
 #pragma once
 
 // Lights, material model, depth test, clear colour, viewport and the orthographic box for a view of
-// width x height pixels.
+// width x height pixels, at the scale of the window's 445 x 455 view times min(width / 445, height / 455).
 void setUpView(int width, int height);
 
 // Clears the buffers and sets shading and the polygon mode of renderMode.

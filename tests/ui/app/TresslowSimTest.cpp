@@ -75,26 +75,31 @@ TEST_F(MainPanelUi, TresslowSimPrintsAndDumpsWhatTheSameCommandsGiveHere) {
 
 TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageAndVersionOnRequest) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"--colour red", kDump, "unknown option"},
-        {"--hairs", kDump, "needs a value"},
-        {"--length long", kDump, "needs a number"},
-        {"--wind 0.3", kDump, "must lie between"},
+        {"--colour red", kDump, "not expected: red --colour"},
+        {"--hairs", kDump, "--hairs: 1 required INT missing"},
+        // Whole numbers are digits after an optional minus: no exponent, sign or blank.
+        {"--hairs 1e1", kDump, "--hairs: needs a whole number, not \"1e1\""},
+        {"--hairs +5", kDump, "--hairs: needs a whole number, not \"+5\""},
+        {"--hairs ' 5'", kDump, "--hairs: needs a whole number, not \" 5\""},
+        {"--wind 0.3", kDump, "--wind: must lie between 0 and 0.2, not \"0.3\""},
         {"--wind 0.055", kDump, "steps of 0.01 from 0,"},
         {"--thickness 2.35", kDump, "steps of 0.1 from 0.5,"},
-        {"--frames -1", kDump, "--frames must lie between 0 and"},
-        {"", kDump + ".d/dump.json", "cannot write"},
+        {"--shape cube", kDump, "--shape: must be plane|sphere|torus, not \"cube\""},
+        {"--frames -1", kDump, "--frames: must lie between 0 and"},
+        {"", kDump + ".d/dump.json", "cannot write the dump file"},
+        {"--png --smooth", kDump, "--png: needs a path, not \"--smooth\""},  // a forgotten path
         // Pictures: sizes from 1 to 8192 pixels, a folder that exists, a frame to draw.
-        {"--size 0x455 --png p.png", kDump, "--size must lie between 1 and 8192, not \"0\""},
-        {"--size 445x-1 --png p.png", kDump, "--size must lie between 1 and 8192, not \"-1\""},
-        {"--size 8193x455 --png p.png", kDump, "--size must lie between 1 and 8192, not \"8193\""},
-        {"--size 445 --png p.png", kDump, "--size needs two whole numbers joined by 'x'"},
-        {"--rotate 10", kDump, "--rotate needs two whole numbers joined by ','"},
-        {"--zoom-in 51", kDump, "--zoom-in must lie between 0 and 50"},
+        {"--size 0x455 --png p.png", kDump, "--size: must lie between 1 and 8192, not \"0\""},
+        {"--size 445x-1 --png p.png", kDump, "--size: must lie between 1 and 8192, not \"-1\""},
+        {"--size 8193x455 --png p.png", kDump, "--size: must lie between 1 and 8192, not \"8193\""},
+        {"--size 445 --png p.png", kDump, "--size: needs two whole numbers joined by 'x', not \"445\""},
+        {"--rotate 1,2,3", kDump, "--rotate: needs two whole numbers joined by ',', not \"1,2,3\""},
+        {"--zoom-in 51", kDump, "--zoom-in: must lie between 0 and 50"},
         {"--png " + kDump + ".d/p.png", kDump, "cannot write the picture"},
         {"--png .", kDump, "it is a folder"},
         {"--png p.png --frames 0", kDump, "--png needs at least one frame"},
-        {"--png-every 2 --frames 4", kDump, "--png-every needs a second value"},
-        {"--png-every 5 . --frames 4", kDump, "--png-every 5 writes nothing in 4 frames"},
+        {"--png-every 2 --frames 4", kDump, "--png-every: needs a path, not \"--frames\""},
+        {"--png-every 5 . --frames 4", kDump, "--png-every 5 draws nothing in 4 frames"},
         {"--png-every 2 " + kDump + ".d --frames 4", kDump, "cannot write pictures into"},
     };
     for (const auto& [arguments, dumpPath, reason] : cases) {
@@ -103,10 +108,20 @@ TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageAndVersionOnRequest
         EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
         EXPECT_NE(err.find(reason), std::string::npos) << err;
     }
-    // Whole steps, also as a float written out in decimal, are what the sliders hold.
-    EXPECT_EQ(std::get<0>(runSim("--wind 0.05 --thickness 2.3 --damping 0.0500000007")), 0);
-    const auto [status, out, err, dump] = runSim("--help");
-    EXPECT_EQ(std::make_tuple(status, out.substr(0, 20)), std::make_tuple(0, "usage: tresslow-sim "));
+    // Whole steps, also as a float written out in decimal, are what the sliders hold, and each option
+    // reaches its own setting; a whole number with a leading 0 is still decimal.
+    const std::string dump =
+        std::get<3>(runSim("--wind 0.15 --gravity=-0.1 --thickness 2.3 --damping 0.0500000007 --hairs 010"));
+    EXPECT_EQ(std::vector<float>({numbersOf(dump, "wind")[0], numbersOf(dump, "gravity")[0],
+                                  numbersOf(dump, "thickness")[0], numbersOf(dump, "damping")[0],
+                                  numbersOf(dump, "hairDensity")[0]}),
+              std::vector<float>({0.15f, -0.1f, 2.3f, 0.05f, 10}));
+    // -h and --help print the same usage, generated from the options.
+    const auto usage = runSim("-h");
+    EXPECT_EQ(usage, runSim("--help"));
+    EXPECT_EQ(std::get<0>(usage), 0);
+    EXPECT_NE(std::get<1>(usage).find("Usage: tresslow-sim [OPTIONS]"), std::string::npos)
+        << std::get<1>(usage);
     // One line with the version, and nothing run: no dump.
     const auto [versionStatus, version, versionErr, versionDump] = runSim("--version");
     int major, minor, patch;
