@@ -41,9 +41,7 @@ void applySimOptions(HairModel& model, const SimOptions& options) {
     if (options.length) model.applyLength(*options.length);
     if (options.restAngle) model.applyRestAngle(*options.restAngle);
     if (options.hairs) model.applyHairs(*options.hairs);
-    if (options.shape == kShapePlane) model.makePlane();
-    if (options.shape == kShapeSphere) model.makeSphere();
-    if (options.shape == kShapeTorus) model.makeTorus();
+    if (options.shape) model.makeShape(*options.shape);
     if (options.thickness) model.applyThickness(*options.thickness);
     if (options.wind) model.applyWind(*options.wind);
     if (options.gravity) model.applyGravity(*options.gravity);
