@@ -15,7 +15,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS=re
 .PHONY: deps configure run test bench install package screenshots clean
 
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(BUILD)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
