@@ -5,12 +5,14 @@
 # exports, and the refusals that come before any frame and leave no file.
 set -euo pipefail
 SIM=$(realpath "$1") NODE_TOOLS=$(realpath "$2") CHECK=$(dirname "$(realpath "$0")")/export_check.py
-WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK"
+WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK" && mkdir obj
 fail() { echo "FAIL at ${0##*/} line ${BASH_LINENO[0]}: $*" >&2; exit 1; }
 [ -d "$NODE_TOOLS/node_modules/gltf-validator" ] || fail "no gltf-validator in $NODE_TOOLS: run scripts/install-deps.sh"
 
 # Each mesh that Assimp finds, unprocessed, as "name vertices faces".
-meshes() { assimp info "$1" -r | sed -n 's|^ *[0-9]* (\(.*\)): \[\([0-9]*\) / 0 / \([0-9]*\) .*|\1 \2 \3|p' | paste -sd ' '; }
+meshes() {
+    assimp info "$1" -r | sed -n 's|^ *[0-9]* (\(.*\)): \[\([0-9]*\) / 0 / \([0-9]*\) .*|\1 \2 \3|p' | paste -sd ' '
+}
 
 # n x n strands: a tube is 11 x 11 samples in 10 strips of 20 triangles, the sphere or torus 21 x 21 in 20
 # of 40, the square one quad (two triangles in glTF); a strand's control polygon is 7 segments of their own
@@ -20,8 +22,8 @@ for case in "plane messy 3 --control-polygons" "plane combed 2 --smooth" "sphere
     read -r shape style n view <<<"$case"
     run="$shape-$style" args="--shape $shape --style $style --hairs $n $view"  # one frame, as for --png
     "$SIM" $args --dump $run.json --export $run.glb --export-nurbs $run-nurbs.obj >/dev/null
-    "$SIM" $args --export $run.obj >/dev/null
-    python3 "$CHECK" $run.json $run.glb $run.obj $run-nurbs.obj
+    "$SIM" $args --export obj/$run.obj >/dev/null
+    python3 "$CHECK" $run.json $run.glb obj/$run.obj $run-nurbs.obj
     glb="hair $((121 * n * n)) $((200 * n * n))" obj="hair $((600 * n * n)) $((200 * n * n))"
     [ $shape = plane ] && glb+=" shape 4 2" obj+=" shape 4 1" || glb+=" shape 441 800" obj+=" shape 2400 800"
     if [[ $view == *control* ]]; then
@@ -29,7 +31,8 @@ for case in "plane messy 3 --control-polygons" "plane combed 2 --smooth" "sphere
         obj+=" controlPolygons $((22 * n * n)) $((15 * n * n))"
     fi
     [ "$(meshes $run.glb)" = "$glb" ] || fail "$case: Assimp finds $(meshes $run.glb) in the glTF, not $glb"
-    [ "$(meshes $run.obj)" = "$obj" ] || fail "$case: Assimp finds $(meshes $run.obj) in the OBJ, not $obj"
+    [ "$(meshes obj/$run.obj)" = "$obj" ] || fail "$case: Assimp finds $(meshes obj/$run.obj) in the OBJ, not $obj"
+    [ -f "obj/$(sed -n 's/^mtllib //p' obj/$run.obj)" ] || fail "$case: the OBJ's mtllib names no file beside it"
 done
 
 # Every export of the film and the last frame's: not one error, warning, note or hint of the validator.
@@ -49,7 +52,7 @@ const validator = require(process.argv[2]), fs = require('fs');
 JS
 
 # Refused before any frame runs (100000 would take minutes): status 2, one line, and no file left.
-rm ./* && mkdir taken.mtl
+rm -r ./* && mkdir taken.mtl
 for case in "--export x.stl|needs a file name ending in .glb or .obj" "--export -|ending in .glb or .obj" \
     "--export-nurbs x.glb|needs a file name ending in .obj (or -)" \
     "--export /proc/x.glb|cannot write the export \"/proc/x.glb\"" \

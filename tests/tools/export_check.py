@@ -64,7 +64,8 @@ def check_meshes(dump, path, meshes):
             continue
         positions, normals, triangles = meshes[name]
         # %.9g in the dump, and the shortest form in the OBJ, read back to the float that was written.
-        if positions != floats([v for s in samples for v in s[:3]]) or normals != floats([v for s in samples for v in s[3:6]]):
+        if (positions, normals) != (floats([v for s in samples for v in s[:3]]),
+                                    floats([v for s in samples for v in s[3:6]])):
             fail(f"{path}: the {name}'s positions or normals are not the dump's samples")
         # Strip i pairs rows i-1 and i and starts with row i-1 when i is odd, with row i when i is even (the
         # vertex ring's slot order), so as OpenGL takes a strip its cells split along (i, j)-(i-1, j+1) for
@@ -141,8 +142,8 @@ def check_nurbs(dump, path):
                    7: abs(y) + max(0, abs(x) - 100) + max(0, abs(z) - 100)}[dump["settings"]["shapeType"]]
             if off > 1e-3:
                 fail(f"{path}: the shape's point at {a / 8}, {b / 8} is {off} off its surface")
-    if dump["settings"]["shapeType"] == 7 and [evaluate(surfaces[0], u, v) for u, v in ((0, 0), (1, 0), (0, 1))] != \
-            [[-100, 0, -100], [100, 0, -100], [-100, 0, 100]]:
+    corners = [evaluate(surfaces[0], u, v) for u, v in ((0, 0), (1, 0), (0, 1))]
+    if dump["settings"]["shapeType"] == 7 and corners != [[-100, 0, -100], [100, 0, -100], [-100, 0, 100]]:
         fail(f"{path}: the square's u does not run along x and its v along z from (-100, 0, -100)")
     # The tubes pass through their 11 x 11 samples, at u = i/10, v = j/10 of their domains. The dump's floats
     # are single-precision sums of a few products of the net's points: within a few dozen float epsilons
