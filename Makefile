@@ -15,7 +15,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS=re
 .PHONY: deps configure run test bench install package screenshots clean
 
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(BUILD)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -53,8 +53,10 @@ package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target $(INSTALLED)
 	cd $(BUILD) && cpack
 
-# The pictures in docs/, from the real program under Xvfb and from tresslow-sim --png.
+# The pictures in docs/, from the real program under Xvfb and from tresslow-sim --png and --export (opened
+# in view3dscene, a glTF viewer).
 screenshots: configure
+	@bash scripts/install-deps.sh $(BUILD) view3dscene
 	cmake --build $(BUILD) -j $(JOBS) --target tresslow tresslow-sim xwindow
 	bash scripts/screenshots.sh $(BUILD)
 

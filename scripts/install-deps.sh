@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, every Debian package that building, running and testing Tresslow needs,
-# and only those that are missing. Safe to run again; does nothing when all are present.
+# and only those that are missing, with any further PACKAGES that a make target needs; then the Khronos
+# glTF validator that the export tests run, from npm, into BUILD/node (usage: install-deps.sh [BUILD
+# [PACKAGES...]], build by default). Safe to run again; does nothing when all are present.
 set -euo pipefail
 
 packages=(
@@ -10,17 +12,30 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev libxdamage-dev
   desktop-file-utils appstream man-db groff-base librsvg2-bin dpkg-dev file
   libosmesa6-dev libpng-dev libcli11-dev python3-debian
+  libtinygltf-dev assimp-utils
+  "${@:2}"
 )
+# Node.js and npm for the validator: Debian's only where the commands are missing, so that a Node.js
+# installed some other way (with its own npm) is left alone.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+validator=gltf-validator@2.0.0-dev.3.10
+node_tools=${1:-build}/node
+if [ "$(cat "$node_tools/installed" 2>/dev/null)" != "$validator" ]; then
+  echo "installing: $validator into $node_tools"
+  npm install --prefix "$node_tools" --no-audit --no-fund --loglevel=error "$validator"
+  echo "$validator" >"$node_tools/installed"
+fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program under Xvfb: docs/plane.png, docs/sphere.png and
 # docs/torus.png, each the main window in Smooth mode with a good head of hair; then the torus drawn without
-# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png. `make screenshots` runs it.
+# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png, and exported as glTF and drawn
+# by another program, view3dscene, docs/export-torus.png. `make screenshots` runs it.
 # Usage: scripts/screenshots.sh BUILD_FOLDER
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,3 +35,17 @@ close_tresslow
 "$BUILD/tresslow-sim" --shape torus --hairs 20 --smooth --size 890x910 \
     --png "$ROOT/docs/torus-890x910.png" >/dev/null
 echo "docs/torus-890x910.png"
+
+# The export inlined in a small X3D scene that sets the view's sky colour and turns the torus toward the
+# camera; view3dscene draws it in the X server of drive-window.sh.
+"$BUILD/tresslow-sim" --shape torus --hairs 20 --export "$WORK/torus.glb" >/dev/null
+cat >"$WORK/torus.x3dv" <<'X3D'
+#X3D V3.2 utf8
+PROFILE Interchange
+Background { skyColor 0.6 0.7 0.9 }
+Viewpoint { position 0 0 700 }
+Transform { rotation 1 0 0 -0.9 children Transform { rotation 0 0 1 0.5 children Inline { url "torus.glb" } } }
+X3D
+view3dscene "$WORK/torus.x3dv" --geometry 445x455 --screenshot 0 "$WORK/export.png"
+convert "$WORK/export.png" -strip -colors 256 "PNG8:$ROOT/docs/export-torus.png"
+echo "docs/export-torus.png"

@@ -56,6 +56,21 @@ CLI::Validator numberPair(char separator, int lowest, int highest) {
     return CLI::Validator(check, "");
 }
 
+// A path whose name ends in one of `endings`, or "-" where `dash` allows standard output.
+CLI::Validator fileEnding(std::vector<std::string> endings, bool dash) {
+    const auto check = [=](std::string& text) {
+        for (const std::string& ending : endings)
+            if (text.size() > ending.size() &&
+                text.compare(text.size() - ending.size(), ending.size(), ending) == 0)
+                return std::string();
+        if (dash && text == "-") return std::string();
+        std::string names;
+        for (const std::string& ending : endings) names += (names.empty() ? "" : " or ") + ending;
+        return "needs a file name ending in " + names + (dash ? " (or -)" : "") + ", not \"" + text + "\"";
+    };
+    return CLI::Validator(check, "");
+}
+
 // An option that takes one of the words, stored as its code.
 template <typename Code>
 void addChoice(CLI::App& app, const char* name, std::optional<Code>& field,
@@ -82,7 +97,7 @@ void addSlider(CLI::App& app, const char* name, std::optional<T>& field, const S
 std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions& o) {
     CLI::App app(
         "Runs Tresslow's hair model without a window, as its commands would, and writes what it shows.\n"
-        "FILE may be - for standard output. More in the manual page: man tresslow-sim\n",
+        "FILE may be - for standard output (not for --export). More in the manual page: man tresslow-sim\n",
         "tresslow-sim");
     app.set_version_flag("--version", "tresslow-sim " TRESSLOW_VERSION);
     addChoice<ShapeCode>(app, "--shape", o.shape,
@@ -96,7 +111,8 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
     addSlider(app, "--gravity", o.gravity, kGravitySlider);
     addSlider(app, "--damping", o.damping, kDampingSlider);
     const CLI::Option* frames =
-        app.add_option("--frames", o.frames, "default 0, or 1 with --png")->transform(number(0, INT_MAX));
+        app.add_option("--frames", o.frames, "default 0, or 1 with --png or an export")
+            ->transform(number(0, INT_MAX));
     // A forgotten path would take the next option as its value.
     const CLI::Validator path(
         [](std::string& t) { return t.rfind("--", 0) ? "" : "needs a path, not \"" + t + "\""; }, "");
@@ -107,6 +123,19 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
         ->transform(number(1, INT_MAX).application_index(0))
         ->check(path.application_index(1))
         ->type_name("K DIR");
+    app.add_option("--export", o.exportPath, "the view's geometry after the last frame, as glTF or OBJ")
+        ->check(path)
+        ->check(fileEnding({".glb", ".obj"}, false))
+        ->type_name("FILE.glb|FILE.obj");
+    app.add_option("--export-every", o.exportFilm,
+                   "the geometry after every K-th frame, as DIR/frame-NNNNNN.glb")
+        ->transform(number(1, INT_MAX).application_index(0))
+        ->check(path.application_index(1))
+        ->type_name("K DIR");
+    app.add_option("--export-nurbs", o.nurbsPath, "every surface after the last frame, as OBJ free-form")
+        ->check(path)
+        ->check(fileEnding({".obj"}, true))
+        ->type_name("FILE.obj");
     const CLI::Validator size = numberPair('x', 1, kMaxPictureSide),
                          drag = numberPair(',', -kLongestDrag, kLongestDrag);
     app.add_option("--size", o.size, "of the pictures: 445x455")->transform(size)->type_name("WxH");
@@ -125,12 +154,20 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
         if (error.get_exit_code() == 0) return app.exit(error);  // --help or --version, printed
         reason = error.what();
     }
-    // A picture is a draw of the view, and every draw is a frame: without --frames, --png draws the first.
-    if (o.pngPath && !frames->count()) o.frames = 1;
-    if (reason.empty() && o.pngPath && o.frames == 0) reason = "--png needs at least one frame to draw";
-    if (reason.empty() && o.film && o.film->first > o.frames)
-        reason = "--png-every " + std::to_string(o.film->first) + " draws nothing in " +
-                 std::to_string(o.frames) + " frames";
+    // A picture is a draw of the view, and every draw is a frame: without --frames, --png draws the first,
+    // and the exports write what it shows.
+    const char* lastFrameOption = o.pngPath      ? "--png"
+                                  : o.exportPath ? "--export"
+                                  : o.nurbsPath  ? "--export-nurbs"
+                                                 : nullptr;
+    if (lastFrameOption && !frames->count()) o.frames = 1;
+    if (reason.empty() && lastFrameOption && o.frames == 0)
+        reason = std::string(lastFrameOption) + " needs at least one frame to draw";
+    for (const auto& [name, film] :
+         {std::pair{"--png-every", o.film}, std::pair{"--export-every", o.exportFilm}})
+        if (reason.empty() && film && film->first > o.frames)
+            reason = std::string(name) + " " + std::to_string(film->first) + " draws nothing in " +
+                     std::to_string(o.frames) + " frames";
     if (reason.empty()) return std::nullopt;
     std::fprintf(stderr, "tresslow-sim: %s (see --help)\n", reason.c_str());
     return 2;

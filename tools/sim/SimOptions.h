@@ -21,13 +21,17 @@ struct SimOptions {
     std::optional<int> hairs, length, restAngle;
     std::optional<float> thickness, wind, gravity, damping;
     int frames = 0, zoomInPresses = 0;
-    std::optional<std::string> dumpPath, pngPath;     // "-" for standard output
-    std::optional<std::pair<int, std::string>> film;  // --png-every: every K-th frame into folder DIR
-    NumberPair size = {kViewWidth, kViewHeight};      // of the pictures
+    std::optional<std::string> dumpPath, pngPath;           // "-" for standard output
+    std::optional<std::pair<int, std::string>> film;        // --png-every: every K-th frame into folder DIR
+    std::optional<std::string> exportPath;                  // --export: ends in .glb or .obj
+    std::optional<std::string> nurbsPath;                   // --export-nurbs: ends in .obj, or "-"
+    std::optional<std::pair<int, std::string>> exportFilm;  // --export-every: every K-th frame into DIR
+    NumberPair size = {kViewWidth, kViewHeight};            // of the pictures
     std::optional<NumberPair> rotateDrag, translateDrag;
     bool smooth = false, controlPolygons = false, bench = false;  // smooth, else Wireframe
 };
 
 // Fills `options` from the arguments: empty to go on, else the exit status (0 once --help or --version has
-// printed, 2 once one line on stderr has said what is wrong). --png without --frames runs one frame.
+// printed, 2 once one line on stderr has said what is wrong). --png, --export or --export-nurbs without
+// --frames runs one frame.
 std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions& options);

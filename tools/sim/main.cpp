@@ -1,12 +1,13 @@
 // tresslow-sim: the program's model without a window. Applies the options as the commands would, runs
-// frames, and writes the state as JSON, pictures of the view, or times the phases. Status 2 and one line
-// on stderr on bad input.
+// frames, and writes the state as JSON, pictures of the view, its geometry and surfaces, or times the
+// phases. Status 2 and one line on stderr on bad input.
 #include <cstdio>
 #include <optional>
 
 #include "app/HairModel.h"
 #include "sim/ApplyOptions.h"
 #include "sim/Dump.h"
+#include "sim/Exports.h"
 #include "sim/OutputFile.h"
 #include "sim/PhaseBench.h"
 #include "sim/Pictures.h"
@@ -21,8 +22,10 @@ int main(int argc, char** argv) {
     // any other; what is not committed is removed when these go out of scope.
     std::optional<OutputFile> dump;
     Pictures pictures(options);
+    Exports exports(options);
     std::string error = options.dumpPath ? dump.emplace("the dump file", *options.dumpPath).open() : "";
     if (error.empty()) error = pictures.open();
+    if (error.empty()) error = exports.open();
     if (!error.empty()) {
         std::fprintf(stderr, "tresslow-sim: %s\n", error.c_str());
         return 2;
@@ -30,8 +33,10 @@ int main(int argc, char** argv) {
 
     HairModel model;
     applySimOptions(model, options);
-    for (int frame = 1; frame <= options.frames && error.empty(); frame++)
+    for (int frame = 1; frame <= options.frames && error.empty(); frame++) {
         error = pictures.runFrame(model, frame);
+        if (error.empty()) error = exports.afterFrame(frame);
+    }
     if (error.empty() && dump) {
         writeDump(dump->stream(), options.frames);
         error = dump->commit();

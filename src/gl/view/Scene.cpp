@@ -9,23 +9,10 @@
 #include "app/Settings.h"
 #include "hair/Growth.h"
 #include "hair/HairStore.h"
+#include "view/SceneLook.h"
 #include "view/ViewState.h"
 
 namespace {
-
-// Front-face material; shininess as a fraction of 128.
-struct Material {
-    float ambient[4], diffuse[4], specular[4];
-    float shininess;
-};
-constexpr Material kHairMaterial = {{0.2125f, 0.1275f, 0.054f, 1.0f},
-                                    {0.714f, 0.4284f, 0.18144f, 1.0f},
-                                    {0.393548f, 0.271906f, 0.166721f, 1.0f},
-                                    0.2f};
-constexpr Material kShapeMaterial = {{0.329412f, 0.223529f, 0.027451f, 1.0f},
-                                     {0.780392f, 0.568627f, 0.113725f, 1.0f},
-                                     {0.992157f, 0.941176f, 0.807843f, 1.0f},
-                                     0.21794872f};
 
 void setMaterial(const Material& material) {
     glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient);
@@ -50,15 +37,13 @@ void drawControlPolygons() {
     glDisable(GL_LIGHTING);
     glPushMatrix();
     glLineWidth(1.0f);
-    float r = 1.0f, g = 1.0f, b = 1.0f;
+    float colour[3] = {1.0f, 1.0f, 1.0f};
     glBegin(GL_LINES);
     for (int s = 0; s < strands; s++) {
         for (int k = 0; k < kPointsPerStrand - 1; k++) {
-            glColor3f(r, g, b);
+            glColor3f(colour[0], colour[1], colour[2]);
             sendSegment(s, k);
-            r = r * 0.999f;
-            g = g * 0.988f;
-            b = b * 0.95f;
+            fadeSegmentColour(colour);
         }
     }
     glEnd();
@@ -66,7 +51,7 @@ void drawControlPolygons() {
     glBegin(GL_POINTS);
     for (int s = 0; s < strands; s++) {
         for (int k = 0; k < kPointsPerStrand - 1; k++) {
-            glColor3f(0.0f, 0.5f, 1.0f);
+            glColor3f(kControlPointColour[0], kControlPointColour[1], kControlPointColour[2]);
             sendSegment(s, k);
         }
     }
@@ -83,15 +68,11 @@ void drawStrandTubes() {
 }
 
 void drawPlaneSquare() {
-    const double h = kPlaneHalfSize;
     glDisable(GL_LIGHTING);
     glPushMatrix();
     glBegin(GL_QUADS);
-    glColor3f(0.0f, 0.0f, 1.0f);
-    glVertex3d(-h, 0.0, -h);
-    glVertex3d(h, 0.0, -h);
-    glVertex3d(h, 0.0, h);
-    glVertex3d(-h, 0.0, h);
+    glColor3f(kSquareColour[0], kSquareColour[1], kSquareColour[2]);
+    for (const float* corner : kSquareCorners) glVertex3d(corner[0], corner[1], corner[2]);
     glEnd();
     glPopMatrix();
     glEnable(GL_LIGHTING);
