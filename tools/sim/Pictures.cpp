@@ -17,6 +17,11 @@ std::string filmPicturePath(const std::string& folder, int frame) {
 
 std::string Pictures::open() {
     if (!options_.pngPath && !options_.film) return "";
+    // No multiple of K among the frames framesBefore + 1 .. framesBefore + F.
+    const int every = options_.film ? options_.film->first : 0;
+    if (every && (framesBefore_ + options_.frames) / every == framesBefore_ / every)
+        return "--png-every " + std::to_string(every) + " draws nothing in the " +
+               std::to_string(options_.frames) + " frames after frame " + std::to_string(framesBefore_);
     std::string error = options_.pngPath ? last_.emplace("the picture", *options_.pngPath).open() : "";
     if (error.empty() && options_.film) error = OutputFile::checkFolder("pictures", options_.film->second);
     if (error.empty()) view_ = openOffscreenView(options_.size.x, options_.size.y, error);

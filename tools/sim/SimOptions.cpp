@@ -17,6 +17,12 @@ constexpr int kMostZoomPresses = 50;     // enlarge the scene 9100 times: a hair
 constexpr int kLongestDrag = 1000000;    // pixels; far beyond any screen, and a sum of two stays an int
 constexpr double kStepTolerance = 1e-4;  // of a step: above a float's decimal rounding, below any gap
 
+// The options that set what a dump holds (the hair, the settings, the view's modes) or how the hair grows:
+// with --resume all of that comes from the file. Every other option runs, writes, times or looks.
+constexpr const char* kResumedStateOptions[] = {
+    "--shape", "--style",   "--hairs",   "--length", "--rest-angle",       "--thickness",
+    "--wind",  "--gravity", "--damping", "--smooth", "--control-polygons", "--seed"};
+
 std::string shortest(double v) {
     char text[32];
     return {text, size_t(std::snprintf(text, 32, "%.10g", v))};
@@ -117,6 +123,14 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
     app.add_option("--translate", o.translateDrag, "drag with Translate")
         ->transform(drag)
         ->type_name("DX,DY");
+    app.add_option("--stats", o.statsPath, "measures of the motion after every frame, as CSV")
+        ->check(path)
+        ->type_name("FILE");
+    app.add_option("--seed", o.seed, "the hair's random stream starts from N, not 1")
+        ->transform(number(1, UINT32_MAX));
+    app.add_option("--resume", o.resumePath, "goes on from the state of a --dump: F more frames")
+        ->check(path)
+        ->type_name("FILE");
 
     std::string reason;
     try {
@@ -128,7 +142,12 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
     // A picture is a draw of the view, and every draw is a frame: without --frames, --png draws the first.
     if (o.pngPath && !frames->count()) o.frames = 1;
     if (reason.empty() && o.pngPath && o.frames == 0) reason = "--png needs at least one frame to draw";
-    if (reason.empty() && o.film && o.film->first > o.frames)
+    for (const char* name : kResumedStateOptions)
+        if (reason.empty() && o.resumePath && app.count(name))
+            reason = std::string(name) +
+                     " cannot be given with --resume: the hair and the settings come from the file";
+    // A resumed run's frames are numbered on from the file's: Pictures checks its film then.
+    if (reason.empty() && o.film && o.film->first > o.frames && !o.resumePath)
         reason = "--png-every " + std::to_string(o.film->first) + " draws nothing in " +
                  std::to_string(o.frames) + " frames";
     if (reason.empty()) return std::nullopt;
