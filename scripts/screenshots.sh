@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program under Xvfb: docs/plane.png, docs/sphere.png and
 # docs/torus.png, each the main window in Smooth mode with a good head of hair; then the torus drawn without
-# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png. `make screenshots` runs it.
+# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png, and gnuplot's plot of what
+# tresslow-sim --stats measures, docs/damping.png. `make screenshots` runs it.
 # Usage: scripts/screenshots.sh BUILD_FOLDER
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,3 +35,23 @@ close_tresslow
 "$BUILD/tresslow-sim" --shape torus --hairs 20 --smooth --size 890x910 \
     --png "$ROOT/docs/torus-890x910.png" >/dev/null
 echo "docs/torus-890x910.png"
+
+# The kinetic energy of 400 strands on the sphere over 300 frames, at the lowest damping, a middle one and
+# the highest.
+for damping in 0.001 0.05 0.1; do
+    "$BUILD/tresslow-sim" --shape sphere --hairs 20 --frames 300 --damping $damping \
+        --stats "$WORK/damping-$damping.csv" >/dev/null
+done
+gnuplot <<EOF
+set terminal pngcairo size 800,450 font "DejaVu Sans,11"
+set output "$ROOT/docs/damping.png"
+set title "Kinetic energy of 400 strands on the sphere (tresslow-sim --stats)"
+set xlabel "frame"
+set ylabel "kinetic energy (sum of m |v|^2 / 2)"
+set logscale y
+set format y "10^{%L}"
+set grid
+set datafile separator ","
+plot for [d in "0.001 0.05 0.1"] "$WORK/damping-".d.".csv" using 1:2 skip 1 with lines linewidth 2 title "damping ".d
+EOF
+echo "docs/damping.png"
