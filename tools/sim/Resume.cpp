@@ -22,20 +22,19 @@ namespace {
 using nlohmann::json;
 
 struct Refusal {
-    std::string place, reason;
+    std::string place, reason;  // no place: the whole file
 };
 
-// A value of the file and its JSON pointer ("" for the whole file).
+// A value of the file and where it stands.
 struct Node {
     const json& value;
-    std::string place;
+    json::json_pointer place;
 
-    Node operator[](const std::string& key) const { return {value.at(key), place + "/" + key}; }
-    Node operator[](size_t index) const { return {value.at(index), place + "/" + std::to_string(index)}; }
+    Node operator[](const std::string& key) const { return {value.at(key), place / key}; }
+    Node operator[](size_t index) const { return {value.at(index), place / index}; }
     // A number, a string or a flag is quoted in the message; an array or an object is not.
     [[noreturn]] void refuse(const std::string& reason) const {
-        throw Refusal{place.empty() ? "/" : place,
-                      value.is_structured() ? reason : reason + ", not " + value.dump()};
+        throw Refusal{place.to_string(), value.is_structured() ? reason : reason + ", not " + value.dump()};
     }
 };
 
@@ -74,7 +73,7 @@ void expectKeys(const Node& node, std::initializer_list<const char*> required,
         const auto named = [&](const char* key) { return item.key() == key; };
         if (std::none_of(required.begin(), required.end(), named) &&
             std::none_of(optional.begin(), optional.end(), named))
-            Node{item.value(), node.place + "/" + item.key()}.refuse("is no key of a dump");
+            Node{item.value(), node.place / item.key()}.refuse("is no key of a dump");
     }
     for (const char* key : required)
         if (!node.value.contains(key)) node.refuse("lacks \"" + std::string(key) + "\"");
@@ -226,7 +225,7 @@ std::string resumeState(const std::string& path, int framesToRun, int& frames) {
         return "cannot read the state to resume \"" + path + "\": " + reason;
     try {
         const json tree = parse(text);
-        const Node root{tree, ""};
+        const Node root{tree, json::json_pointer()};
         // The shape's samples and the tubes follow from the rest: they are made again, not read.
         expectKeys(root, {"settings", "frames", "points", "springs"}, {"shapeSamples", "tubes"});
         readSettings(root["settings"]);
@@ -234,7 +233,8 @@ std::string resumeState(const std::string& path, int framesToRun, int& frames) {
         readPoints(root["points"]);
         readSprings(root["springs"]);
     } catch (const Refusal& refusal) {
-        return "cannot resume from \"" + path + "\": " + refusal.place + ": " + refusal.reason;
+        return "cannot resume from \"" + path + "\": " + refusal.place + (refusal.place.empty() ? "" : ": ") +
+               refusal.reason;
     }
     if (isCurvedShape(shapeType)) hair::buildShapeSurface(shapeType);
     if (frames > 0) anim::updateHairShape();
