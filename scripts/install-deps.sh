@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core libx11-dev libxdamage-dev
   desktop-file-utils appstream man-db groff-base librsvg2-bin dpkg-dev file
   libosmesa6-dev libpng-dev libcli11-dev python3-debian
-  libtinygltf-dev assimp-utils
+  libtinygltf-dev assimp-utils nlohmann-json3-dev gnuplot-nox python3
   "${@:2}"
 )
 # Node.js and npm for the validator: Debian's only where the commands are missing, so that a Node.js

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program under Xvfb: docs/plane.png, docs/sphere.png and
 # docs/torus.png, each the main window in Smooth mode with a good head of hair; then the torus drawn without
-# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png, and exported as glTF and drawn
-# by another program, view3dscene, docs/export-torus.png. `make screenshots` runs it.
+# a window by tresslow-sim at twice the view's size, docs/torus-890x910.png; the torus exported as glTF
+# and drawn by another program, view3dscene, docs/export-torus.png; and gnuplot's plot of what
+# tresslow-sim --stats measures, docs/damping.png. `make screenshots` runs it.
 # Usage: scripts/screenshots.sh BUILD_FOLDER
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -49,3 +50,23 @@ X3D
 view3dscene "$WORK/torus.x3dv" --geometry 445x455 --screenshot 0 "$WORK/export.png"
 convert "$WORK/export.png" -strip -colors 256 "PNG8:$ROOT/docs/export-torus.png"
 echo "docs/export-torus.png"
+
+# The kinetic energy of 400 strands on the sphere over 300 frames, at the lowest damping, a middle one and
+# the highest.
+for damping in 0.001 0.05 0.1; do
+    "$BUILD/tresslow-sim" --shape sphere --hairs 20 --frames 300 --damping $damping \
+        --stats "$WORK/damping-$damping.csv" >/dev/null
+done
+gnuplot <<EOF
+set terminal pngcairo size 800,450 font "DejaVu Sans,11"
+set output "$ROOT/docs/damping.png"
+set title "Kinetic energy of 400 strands on the sphere (tresslow-sim --stats)"
+set xlabel "frame"
+set ylabel "kinetic energy (sum of m |v|^2 / 2)"
+set logscale y
+set format y "10^{%L}"
+set grid
+set datafile separator ","
+plot for [d in "0.001 0.05 0.1"] "$WORK/damping-".d.".csv" using 1:2 skip 1 with lines linewidth 2 title "damping ".d
+EOF
+echo "docs/damping.png"

@@ -56,7 +56,7 @@ std::string Exports::afterFrame(int frame) {
         error = film.open();
         if (error.empty()) error = writeGlbFile(film);
     }
-    if (frame != options_.frames) return error;
+    if (frame != framesBefore_ + options_.frames) return error;
     if (error.empty() && mesh_) error = writeMesh(frame);
     if (error.empty() && nurbs_) error = writeNurbs(frame);
     return error;

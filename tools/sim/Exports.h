@@ -11,14 +11,15 @@
 
 class Exports {
 public:
-    explicit Exports(const SimOptions& options) : options_(options) {}
+    // `framesBefore` frames ran before this run's first (those of a resumed state): frames are numbered on.
+    Exports(const SimOptions& options, int framesBefore) : options_(options), framesBefore_(framesBefore) {}
 
     // Takes the places of --export (and its MTL) and --export-nurbs and checks the folder of --export-every,
     // before any frame runs: "" or the one-line reason. Does nothing when no export is asked for.
     std::string open();
 
-    // Writes the exports that show frame `frame` (counted from 1), which has just run: "" or the reason
-    // writing one failed.
+    // Writes the exports that show frame `frame` (counted on from framesBefore + 1), which has just run: ""
+    // or the reason writing one failed.
     std::string afterFrame(int frame);
 
 private:
@@ -26,5 +27,6 @@ private:
     std::string writeNurbs(int frame);
 
     const SimOptions& options_;
+    const int framesBefore_;
     std::optional<OutputFile> mesh_, materials_, nurbs_;  // held from open() on; materials_ for OBJ alone
 };

@@ -17,6 +17,12 @@ constexpr int kMostZoomPresses = 50;     // enlarge the scene 9100 times: a hair
 constexpr int kLongestDrag = 1000000;    // pixels; far beyond any screen, and a sum of two stays an int
 constexpr double kStepTolerance = 1e-4;  // of a step: above a float's decimal rounding, below any gap
 
+// The options that set what a dump holds (the hair, the settings, the view's modes) or how the hair grows:
+// with --resume all of that comes from the file. Every other option runs, writes, times or looks.
+constexpr const char* kResumedStateOptions[] = {
+    "--shape", "--style",   "--hairs",   "--length", "--rest-angle",       "--thickness",
+    "--wind",  "--gravity", "--damping", "--smooth", "--control-polygons", "--seed"};
+
 std::string shortest(double v) {
     char text[32];
     return {text, size_t(std::snprintf(text, 32, "%.10g", v))};
@@ -94,6 +100,20 @@ void addSlider(CLI::App& app, const char* name, std::optional<T>& field, const S
 
 }  // namespace
 
+std::string filmsThatDrawNothing(const SimOptions& o, int framesBefore) {
+    for (const auto& [name, film] :
+         {std::pair{"--png-every", o.film}, std::pair{"--export-every", o.exportFilm}}) {
+        // No multiple of K among the frames framesBefore + 1 .. framesBefore + F.
+        if (!film || (framesBefore + o.frames) / film->first != framesBefore / film->first) continue;
+        const std::string drawsNothing =
+            std::string(name) + " " + std::to_string(film->first) + " draws nothing in ";
+        return framesBefore ? drawsNothing + "the " + std::to_string(o.frames) + " frames after frame " +
+                                  std::to_string(framesBefore)
+                            : drawsNothing + std::to_string(o.frames) + " frames";
+    }
+    return "";
+}
+
 std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions& o) {
     CLI::App app(
         "Runs Tresslow's hair model without a window, as its commands would, and writes what it shows.\n"
@@ -146,6 +166,14 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
     app.add_option("--translate", o.translateDrag, "drag with Translate")
         ->transform(drag)
         ->type_name("DX,DY");
+    app.add_option("--stats", o.statsPath, "measures of the motion after every frame, as CSV")
+        ->check(path)
+        ->type_name("FILE");
+    app.add_option("--seed", o.seed, "the hair's random stream starts from N, not 1")
+        ->transform(number(1, UINT32_MAX));
+    app.add_option("--resume", o.resumePath, "goes on from the state of a --dump: F more frames")
+        ->check(path)
+        ->type_name("FILE");
 
     std::string reason;
     try {
@@ -163,11 +191,12 @@ std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions
     if (lastFrameOption && !frames->count()) o.frames = 1;
     if (reason.empty() && lastFrameOption && o.frames == 0)
         reason = std::string(lastFrameOption) + " needs at least one frame to draw";
-    for (const auto& [name, film] :
-         {std::pair{"--png-every", o.film}, std::pair{"--export-every", o.exportFilm}})
-        if (reason.empty() && film && film->first > o.frames)
-            reason = std::string(name) + " " + std::to_string(film->first) + " draws nothing in " +
-                     std::to_string(o.frames) + " frames";
+    for (const char* name : kResumedStateOptions)
+        if (reason.empty() && o.resumePath && app.count(name))
+            reason = std::string(name) +
+                     " cannot be given with --resume: the hair and the settings come from the file";
+    // A resumed run's frames are numbered on from the file's: main checks the films once it has read it.
+    if (reason.empty() && !o.resumePath) reason = filmsThatDrawNothing(o, 0);
     if (reason.empty()) return std::nullopt;
     std::fprintf(stderr, "tresslow-sim: %s (see --help)\n", reason.c_str());
     return 2;

@@ -2,6 +2,7 @@
 // what to write. Every value must be one that the slider it stands for can hold.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,9 +30,16 @@ struct SimOptions {
     NumberPair size = {kViewWidth, kViewHeight};            // of the pictures
     std::optional<NumberPair> rotateDrag, translateDrag;
     bool smooth = false, controlPolygons = false, bench = false;  // smooth, else Wireframe
+
+    std::optional<std::string> statsPath;   // "-" for standard output
+    std::optional<std::string> resumePath;  // a dump to go on from
+    std::optional<uint32_t> seed;           // the random stream's start: 1 .. 2^32 - 1
 };
 
 // Fills `options` from the arguments: empty to go on, else the exit status (0 once --help or --version has
 // printed, 2 once one line on stderr has said what is wrong). --png, --export or --export-nurbs without
-// --frames runs one frame.
+// --frames runs one frame. With --resume, the options that set what a dump holds are refused.
 std::optional<int> parseSimOptions(int argc, const char* const* argv, SimOptions& options);
+
+// "" or why --png-every or --export-every would write nothing in the frames after `framesBefore`.
+std::string filmsThatDrawNothing(const SimOptions& options, int framesBefore);

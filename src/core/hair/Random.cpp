@@ -1,5 +1,5 @@
 // The random stream of the growers and the two draws built on it, U and J.
-// Never seeded: the stream starts from the same state in every process.
+// The stream starts from the same state in every process; only tresslow-sim seeds it.
 #include "hair/Random.h"
 
 #include <cstdint>
@@ -25,5 +25,7 @@ double uniformDraw(float scale) { return static_cast<double>(drawRandom()) * sca
 int jitterDraw() { return drawRandom() * 5 / kRandomMax; }
 
 void resetRandom() { randomState = kStartState; }
+
+void seedRandom(uint32_t state) { randomState = state; }
 
 }  // namespace hair

@@ -1,6 +1,9 @@
 // The one random stream of the growers: a linear congruential generator of whole numbers 0..32767,
-// never seeded, so the same commands grow the same hair on every run and every machine.
+// starting from the same state in every process unless seeded, so the same commands grow the same hair on
+// every run and every machine.
 #pragma once
+
+#include <cstdint>
 
 namespace hair {
 
@@ -12,5 +15,8 @@ int drawRandom();  // next r in 0..32767
 double uniformDraw(float scale);
 int jitterDraw();    // J = (r*5)/32767 in whole numbers: 0..5
 void resetRandom();  // back to the first value of the stream; for tests, the program never calls it
+// The stream from state `state` on (1 is the start of every process): for tresslow-sim --seed; the window
+// never calls it.
+void seedRandom(uint32_t state);
 
 }  // namespace hair

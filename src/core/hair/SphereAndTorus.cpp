@@ -49,15 +49,20 @@ void buildSurfaceOfRevolution(NurbsSurface& surface, float profileRadius, float 
 // The profile circle passes through the axis, so the net covers the sphere twice, once with the cross
 // product of the derivatives pointing out and once in. Every normal is turned toward the centre, as the
 // torus's already are: the ball is lit as one surface and its hair grows outward everywhere.
+void buildShapeSurface(ShapeCode shape) {
+    if (shape == kShapeSphere) buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f, kNormalsTowardOrigin);
+    if (shape == kShapeTorus) buildSurfaceOfRevolution(shapeSurface, 50.0f, 100.0f, kNormalsAsEvaluated);
+}
+
 void makeSphere() {
     shapeType = kShapeSphere;
-    buildSurfaceOfRevolution(shapeSurface, 100.0f, 0.0f, kNormalsTowardOrigin);
+    buildShapeSurface(shapeType);
     growHairOnSurface();
 }
 
 void makeTorus() {
     shapeType = kShapeTorus;
-    buildSurfaceOfRevolution(shapeSurface, 50.0f, 100.0f, kNormalsAsEvaluated);
+    buildShapeSurface(shapeType);
     growHairOnSurface();
 }
 
