@@ -15,7 +15,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS=re
 .PHONY: deps configure run test bench install package screenshots clean
 
 deps:
-	@bash scripts/install-deps.sh $(BUILD)
+	@bash scripts/install-deps.sh
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -28,6 +28,7 @@ run: configure
 # Every test on the plain build (the end-to-end ones start their own X servers), then the unit tests again
 # in a second tree built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 test: configure
+	@bash scripts/install-deps.sh --validator $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Release -DTRESSLOW_SANITIZE=ON
@@ -56,7 +57,7 @@ package: configure
 # The pictures in docs/, from the real program under Xvfb and from tresslow-sim --png and --export (opened
 # in view3dscene, a glTF viewer).
 screenshots: configure
-	@bash scripts/install-deps.sh $(BUILD) view3dscene
+	@bash scripts/install-deps.sh view3dscene
 	cmake --build $(BUILD) -j $(JOBS) --target tresslow tresslow-sim xwindow
 	bash scripts/screenshots.sh $(BUILD)
 

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, every Debian package that building, running and testing Tresslow needs,
-# and only those that are missing, with any further PACKAGES that a make target needs; then the Khronos
-# glTF validator that the export tests run, from npm, into BUILD/node (usage: install-deps.sh [BUILD
-# [PACKAGES...]], build by default). Safe to run again; does nothing when all are present.
+# and only those that are missing, with any further PACKAGEs that a make target needs; with --validator,
+# also the Khronos glTF validator that the export tests run, from npm, into BUILD/node.
+# Usage: install-deps.sh [--validator BUILD] [PACKAGE...]. Safe to run again: does only what is missing.
 set -euo pipefail
+validator_folder=""
+if [ "${1:-}" = --validator ]; then
+  validator_folder=$2/node
+  shift 2
+fi
 
 packages=(
   g++ cmake make pkg-config
@@ -13,11 +18,11 @@ packages=(
   desktop-file-utils appstream man-db groff-base librsvg2-bin dpkg-dev file
   libosmesa6-dev libpng-dev libcli11-dev python3-debian
   libtinygltf-dev assimp-utils nlohmann-json3-dev gnuplot-nox python3
-  "${@:2}"
+  "$@"
 )
 # Node.js and npm for the validator: Debian's only where the commands are missing, so that a Node.js
 # installed some other way (with its own npm) is left alone.
-command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+[ -z "$validator_folder" ] || { command -v node >/dev/null && command -v npm >/dev/null; } || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,9 +38,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 validator=gltf-validator@2.0.0-dev.3.10
-node_tools=${1:-build}/node
-if [ "$(cat "$node_tools/installed" 2>/dev/null)" != "$validator" ]; then
-  echo "installing: $validator into $node_tools"
-  npm install --prefix "$node_tools" --no-audit --no-fund --loglevel=error "$validator"
-  echo "$validator" >"$node_tools/installed"
+if [ -n "$validator_folder" ] && [ "$(cat "$validator_folder/installed" 2>/dev/null)" != "$validator" ]; then
+  echo "installing: $validator into $validator_folder"
+  npm install --prefix "$validator_folder" --no-audit --no-fund --loglevel=error "$validator"
+  echo "$validator" >"$validator_folder/installed"
 fi

@@ -7,7 +7,7 @@ set -euo pipefail
 SIM=$(realpath "$1") NODE_TOOLS=$(realpath "$2") CHECK=$(dirname "$(realpath "$0")")/export_check.py
 WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK" && mkdir obj
 fail() { echo "FAIL at ${0##*/} line ${BASH_LINENO[0]}: $*" >&2; exit 1; }
-[ -d "$NODE_TOOLS/node_modules/gltf-validator" ] || fail "no gltf-validator in $NODE_TOOLS: run scripts/install-deps.sh"
+[ -d "$NODE_TOOLS/node_modules/gltf-validator" ] || fail "no gltf-validator in $NODE_TOOLS: run scripts/install-deps.sh --validator BUILD"
 
 # Each mesh that Assimp finds, unprocessed, as "name vertices faces".
 meshes() {
