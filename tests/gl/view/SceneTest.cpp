@@ -83,6 +83,7 @@ TEST(Scene, AFrameOfEachShape) {
                  {"torus", kShapeTorus, kRenderSmooth, GL_FILL, 38.3376f, shape}};
     for (const auto& c : cases) {
         shapeType = c.shape, renderMode = c.render, showControlPolygons = c.shape == kShapePlane;
+        showControlPolygon = !showControlPolygons;  // the other entry's flag, which draws nothing
         zoomFactor = c.zoom, rotationX = 10, rotationZ = 20, panX = 8, panY = 5;
         const float depth = 200 / (kSceneRadius * c.zoom), zoom = c.zoom;
         const Calls frame = recorded([] { setUpView(445, 455), clearFrame(), drawScene(); });
