@@ -7,33 +7,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 // Starts Xvfb once per process and points DISPLAY at it; the server ends with the process. Xvfb writes its
-// display number into a file of ours once it listens.
+// display number into our pipe once it listens; a server that ends before that leaves the pipe empty.
 inline void usePrivateDisplay() {
     static pid_t server = 0;
     if (server) return;
-    char numberFile[] = "/tmp/tresslow-display-XXXXXX";
-    const int fd = mkstemp(numberFile);
+    int number[2];
+    if (pipe(number) != 0) std::abort();
     server = fork();
     if (server == 0) {
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDOUT_FILENO), dup2(quiet, STDERR_FILENO);
-        const std::string fdText = std::to_string(fd);
+        const std::string fdText = std::to_string(number[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fdText.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
                "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::string number;
-    for (int wait = 0; wait < 200 && number.empty(); wait++, usleep(50000))
-        std::ifstream(numberFile) >> number;
-    close(fd), unlink(numberFile);
-    if (number.empty()) std::abort();
-    setenv("DISPLAY", (":" + number).c_str(), 1);
+    close(number[1]);
+    char text[16] = {};
+    if (read(number[0], text, sizeof text - 1) <= 0) std::abort();
+    close(number[0]);
+    setenv("DISPLAY", (":" + std::to_string(std::atoi(text))).c_str(), 1);
     std::atexit([] {
         kill(server, SIGTERM);
         waitpid(server, nullptr, 0);

@@ -62,9 +62,7 @@ TEST_F(DynamicsTest, SharedCoordinatesPinnedAndMasslessPoints) {
     start[1].position[0] += 0.001f;
     EXPECT_EQ(std::memcmp(hairPoints[1].position, start[1].position, sizeof start[1].position), 0);
     model.stepFrame();
-    EXPECT_TRUE(wind == -0.05f && gravity == 0.05f);
     model.stepFrame();
-    EXPECT_TRUE(wind == 0.05f && gravity == -0.05f);
     for (int k : {0, 3, 7}) {
         for (int c = 0; c < 3; ++c) {
             const HairPoint& point = hairPoints[k];

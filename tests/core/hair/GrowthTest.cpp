@@ -11,12 +11,11 @@ using GrowthTest = DefaultSettingsTest;
 // A 3 x 3 plane (one inner strand, whose tip is free) and 4 x 4 spheres and tori.
 TEST_F(GrowthTest, AGrowthWritesTheLiveStrandsAtRestAndNothingBeyond) {
     const HairPoint stale = {2.5f, {777, 777, 777}, {7, 7, 7}, {7, 7, 7}, true};
-    for (ShapeCode shape : {kShapePlane, kShapeSphere, kShapeTorus}) {
+    const std::pair<ShapeCode, const char*> shapes[] = {
+        {kShapePlane, "plane"}, {kShapeSphere, "sphere"}, {kShapeTorus, "torus"}};
+    for (const auto& [shape, shapeName] : shapes) {
         for (StyleCode style : {kStyleMessy, kStyleCombed}) {
-            const std::string name = std::string(shape == kShapePlane    ? "plane"
-                                                 : shape == kShapeSphere ? "sphere"
-                                                                         : "torus") +
-                                     (style == kStyleMessy ? ", messy" : ", combed");
+            const std::string name = std::string(shapeName) + (style == kStyleMessy ? ", messy" : ", combed");
             hairStyle = style;
             hairDensity = shape == kShapePlane ? 3 : 4;
             std::fill(hairPoints, hairPoints + kMaxPoints, stale);

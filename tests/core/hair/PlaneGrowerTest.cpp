@@ -1,4 +1,4 @@
-// The random stream, the springs of every strand, and the start-up strand on the plane to the bit.
+// The random stream and the start-up strand on the plane to the bit, the springs of every strand.
 #include <algorithm>
 #include <cmath>
 
@@ -6,18 +6,13 @@
 
 using PlaneGrowerTest = DefaultSettingsTest;
 
-// By hand: s = s * 214013 + 2531011 (mod 2^32) from s = 1 (2745024, 3357800067, ...), r = (s >> 16) & 0x7FFF.
-TEST(RandomTest, StreamStartsWithTheHandComputedValues) {
-    hair::resetRandom();
-    for (int expected : {41, 18467, 6334, 26500}) EXPECT_EQ(hair::drawRandom(), expected);
-}
-
 // The start-up strand (n = 1, L = 20, A = 45, messy, sp = 200) of a fresh process, to the bit, worked out
-// apart from the program: each coordinate is base + U(X), U(X) = r*X/32767 in double, the sum in double,
-// rounded once to float. Root x, z: base the cursor -100, X = 200; point k: y from point k-1's y with X = 20,
-// then x and z from the root's with X = 45. Root z: -100 + 18467*200/32767 = 12.7170628986... stores
-// 0x1.96f22ep+3 (12.71706295); U rounded to float first (112.7170639) would store 12.7170639, a float step
-// higher.
+// apart from the program. The draws r by hand: s = s * 214013 + 2531011 (mod 2^32) from s = 1 (2745024,
+// 3357800067, ...), r = (s >> 16) & 0x7FFF. Each coordinate is base + U(X), U(X) = r*X/32767 in double, the
+// sum in double, rounded once to float. Root x, z: base the cursor -100, X = 200; point k: y from point k-1's
+// y with X = 20, then x and z from the root's with X = 45. Root z: -100 + 18467*200/32767 = 12.7170628986...
+// stores 0x1.96f22ep+3 (12.71706295); U rounded to float first (112.7170639) would store 12.7170639, a float
+// step higher.
 TEST(PlaneGrowerStartUp, FirstStrandIsTheDescribedArithmeticToTheBit) {
     struct Coordinate {
         int point, axis, r;  // axis 0, 1, 2 = x, y, z; r the draw, in the order of the draws

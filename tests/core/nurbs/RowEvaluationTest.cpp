@@ -1,5 +1,5 @@
 // The fast row evaluation (chunks, vectors, padding, marked lanes) against one sample evaluated plainly
-// through sampleNormal, to the bit, on random nets and on the degenerate ones.
+// through sampleNormal, to the bit, on random nets and on the sphere's poles.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "anim/StrandTubes.h"
 #include "hair/SphereAndTorus.h"
 #include "nurbs/SampleNormal.h"
 
@@ -54,8 +53,10 @@ void expectFastIsPlain(NurbsSurface& surface, const std::string& name) {
 }  // namespace
 
 // Random nets of the tubes' layout (degrees 2 x 3), of the shapes' (2 x 2) and of another (3 x 1, over 31
-// samples: two chunks, the second padded), with random weights, in every facing.
-TEST(RowEvaluation, FastPathIsThePlainEvaluationOnRandomNets) {
+// samples: two chunks, the second padded), with random weights, in every facing; then the sphere, whose
+// collapsed pole rows take the limit direction. The tubes' degenerate nets meet their truths in
+// StrandTubesTest.
+TEST(RowEvaluation, FastPathIsThePlainEvaluation) {
     const std::vector<float> circle = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
     const std::vector<float> cubic = {0, 0, 0, 0, 0.2f, 0.5f, 0.7f, 1, 1, 1, 1};
     const std::vector<float> tubeU = {0, 0, 0, 1.0f / 6, 2.0f / 6, 0.5f, 4.0f / 6, 5.0f / 6, 1, 1, 1};
@@ -85,29 +86,6 @@ TEST(RowEvaluation, FastPathIsThePlainEvaluationOnRandomNets) {
             expectFastIsPlain(surface, std::string(l.name) + ", facing " + std::to_string(facing));
         }
     }
-}
-
-// The sphere's poles, a strand collapsed to a point (near and far from the origin), one whose points 3 and 4
-// coincide, and one lying flat: the limit directions, the fallback and the flat tube's kept normals.
-TEST(RowEvaluation, FastPathIsThePlainEvaluationOnDegenerateNets) {
-    NurbsSurface surface;
     hair::buildSurfaceOfRevolution(surface, 100, 0, kNormalsTowardOrigin);
     expectFastIsPlain(surface, "sphere");
-    const struct {
-        const char* name;
-        float start[3], step[3];
-        int repeated;  // this point lies on the one before (0: none); point k at start + k step otherwise
-    } strands[] = {{"collapsed", {0.5f, 0.25f, -0.5f}, {0, 0, 0}, 0},
-                   {"collapsed far out", {731, 417, -883}, {0, 0, 0}, 0},
-                   {"points 3 and 4 at one spot", {70, 30, -90}, {2, 5, 1}, 4},
-                   {"flat", {73.1f, 37.5f, 0}, {10, 0, 0}, 0}};
-    for (const auto& s : strands) {
-        HairPoint points[8] = {};
-        for (int k = 0; k < 8; ++k)
-            for (int c = 0; c < 3; ++c)
-                points[k].position[c] = s.start[c] + (k - (s.repeated && k >= s.repeated)) * s.step[c];
-        NurbsSurface tube;
-        anim::buildStrandTube(points, 1.0f, tube);
-        expectFastIsPlain(tube, s.name);
-    }
 }

@@ -64,7 +64,11 @@ struct Command {
 // 9 combed, 0 wireframe, 1 smooth, 5 zoom in, 6 zoom out, 7 no zoom; the first frame flips wind and gravity.
 TEST_F(ShownPanelUi, EveryCommandWritesPrintsRegrowsAndRedrawsAsItsTableSays) {
     // Each row runs on a new panel, so a slider is named by its field.
-    auto menu = [](const char* path) { return [path] { pick(path); }; };
+    auto menu = [](const char* path, int times = 1) {
+        return [=] {
+            for (int k = 0; k < times; k++) pick(path);
+        };
+    };
     auto slider = [](Fl_Value_Slider* MainPanel::*field, double v) {
         return [=] { slide(mainPanel->*field, v); };
     };
@@ -78,10 +82,12 @@ TEST_F(ShownPanelUi, EveryCommandWritesPrintsRegrowsAndRedrawsAsItsTableSays) {
         {"Combed", menu("Style/Combed"), "hairStyle=9", true, "style = COMBED\nttotal = 441\n", false},
         {"Control Polygons", menu("Model/Control Polygons"), "showControlPolygons=1", false, "", false},
         {"Control Polygon", menu("Model/Control Polygon"), "showControlPolygon=1", false, "", false},
+        {"Control Polygons twice", menu("Model/Control Polygons", 2), "", false, "", false},
         {"Wireframe", menu("Model/Wireframe"), "", false, "", false},
         {"Smooth", menu("Model/Smooth"), "renderMode=1", false, "", false},
         {"Rotate", menu("View/Rotate"), "rotateMode=1", false, "", false},
         {"Translate", menu("View/Translate"), "translateMode=1", false, "", false},
+        {"Rotate twice", menu("View/Rotate", 2), "", false, "", false},
         {"Zoom In", menu("View/Zoom In"), "zoomMode=5", false, "", false},
         {"Zoom Out", menu("View/Zoom Out"), "zoomMode=6", false, "", false},
         {"No Zoom", menu("View/No Zoom"), "", false, "", false},
