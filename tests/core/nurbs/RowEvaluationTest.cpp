@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "anim/StrandTubes.h"
 #include "hair/SphereAndTorus.h"
 #include "nurbs/SampleNormal.h"
 
@@ -53,9 +54,10 @@ void expectFastIsPlain(NurbsSurface& surface, const std::string& name) {
 }  // namespace
 
 // Random nets of the tubes' layout (degrees 2 x 3), of the shapes' (2 x 2) and of another (3 x 1, over 31
-// samples: two chunks, the second padded), with random weights, in every facing; then the sphere, whose
-// collapsed pole rows take the limit direction. The tubes' degenerate nets meet their truths in
-// StrandTubesTest.
+// samples: two chunks, the second padded), with random weights, in every facing; then the degenerate nets:
+// the sphere, whose collapsed pole rows take the limit direction, and the tubes of a strand collapsed to a
+// point (near the origin and far out), of one whose points 3 and 4 coincide and of one lying flat (their
+// truths are in StrandTubesTest).
 TEST(RowEvaluation, FastPathIsThePlainEvaluation) {
     const std::vector<float> circle = {0, 0, 0, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1, 1, 1};
     const std::vector<float> cubic = {0, 0, 0, 0, 0.2f, 0.5f, 0.7f, 1, 1, 1, 1};
@@ -88,4 +90,17 @@ TEST(RowEvaluation, FastPathIsThePlainEvaluation) {
     }
     hair::buildSurfaceOfRevolution(surface, 100, 0, kNormalsTowardOrigin);
     expectFastIsPlain(surface, "sphere");
+    const float strands[4][2][3] = {{{0.5f, 0.25f, -0.5f}, {0, 0, 0}},
+                                    {{731, 417, -883}, {0, 0, 0}},
+                                    {{70, 30, -90}, {2, 5, 1}},
+                                    {{73.1f, 37.5f, 0}, {10, 0, 0}}};  // start, step
+    for (int s = 0; s < 4; ++s) {
+        HairPoint points[8] = {};
+        for (int k = 0; k < 8; ++k)
+            for (int c = 0; c < 3; ++c)
+                points[k].position[c] = strands[s][0][c] + (k - (s == 2 && k >= 4)) * strands[s][1][c];
+        NurbsSurface tube;
+        anim::buildStrandTube(points, 1.0f, tube);
+        expectFastIsPlain(tube, "strand " + std::to_string(s));
+    }
 }
