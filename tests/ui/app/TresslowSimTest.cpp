@@ -85,6 +85,7 @@ TEST(TresslowSim, RefusesBadInputWithOneLineAndPrintsItsUsageAndVersionOnRequest
         {"--thickness 2.35", kDump, "steps of 0.1 from 0.5,"},
         {"--shape cube", kDump, "--shape: must be plane|sphere|torus, not \"cube\""},
         {"--frames -1", kDump, "--frames: must lie between 0 and"},
+        {"--seed 0", kDump, "--seed: must lie between 1 and 4294967295, not \"0\""},
         {"", "/proc/dump.json", "tresslow-sim: cannot write the dump file \"/proc/dump.json\""},
         {"--png --smooth", kDump, "--png: needs a path, not \"--smooth\""},  // a forgotten path
         // Pictures: sizes from 1 to 8192 pixels, a folder that exists, a frame to draw.
