@@ -13,7 +13,6 @@
 #include "app/MainPanel.h"
 #include "hair/HairStore.h"
 #include "support/DefaultSettings.h"
-#include "support/PrivateDisplay.h"
 #include "view/HairView.h"
 
 inline std::vector<float> livePositions() {
@@ -46,12 +45,11 @@ protected:
     }
 };
 
-// The same, with the panel shown on a display of the test's own, so that a redraw request of the view shows
-// as damage. Nothing is drawn: no event is handled, so no frame runs unless a test asks for one.
+// The same, shown on the X server that CTest starts for it, so that a redraw request of the view shows as
+// damage. Nothing is drawn: no event is handled, so no frame runs unless a test asks for one.
 class ShownPanelUi : public MainPanelUi {
 protected:
     void SetUp() override {
-        usePrivateDisplay();
         MainPanelUi::SetUp();
         mainPanel->show();
         mainPanel->window->clear_damage();

@@ -21,33 +21,29 @@ def glb_meshes(path):
     length = struct.unpack_from("<I", data, 12)[0]
     gltf, binary = json.loads(data[20:20 + length]), data[28 + length:]
 
-    def array(index):
+    def array(index):  # floats as their bytes, indices as numbers
         accessor = gltf["accessors"][index]
         view = gltf["bufferViews"][accessor["bufferView"]]
         raw = binary[view.get("byteOffset", 0):][:view["byteLength"]]
-        return raw if accessor["componentType"] == 5126 else struct.unpack(
-            f"<{accessor['count']}{'H' if accessor['componentType'] == 5123 else 'I'}", raw)
+        kind = {5126: "", 5123: "H", 5125: "I"}[accessor["componentType"]]
+        return struct.unpack(f"<{accessor['count']}{kind}", raw) if kind else raw
 
-    meshes = {}
-    for mesh in gltf["meshes"]:
-        primitive = mesh["primitives"][0]
-        if "NORMAL" in primitive["attributes"]:
-            meshes[mesh["name"]] = (array(primitive["attributes"]["POSITION"]),
-                                    array(primitive["attributes"]["NORMAL"]), array(primitive["indices"]))
-    return meshes
+    primitives = {mesh["name"]: mesh["primitives"][0] for mesh in gltf["meshes"]}
+    return {name: (array(p["attributes"]["POSITION"]), array(p["attributes"]["NORMAL"]), array(p["indices"]))
+            for name, p in primitives.items() if "NORMAL" in p["attributes"]}
 
 
 def obj_meshes(path):
     """Each object's (v bytes, vn bytes, corners), a corner being its v's and vn's one number less the
     object's first."""
     meshes, firsts = {}, [1, 1]
-    for words in map(str.split, open(path)):
-        if words and words[0] == "o":
+    for words in (line.split() or [""] for line in open(path)):
+        if words[0] == "o":
             firsts = [firsts[0] + len(mesh[0]), firsts[1] + len(mesh[1])] if meshes else firsts
             mesh = meshes.setdefault(words[1], ([], [], []))
-        elif words and words[0] in ("v", "vn"):
+        elif words[0] in ("v", "vn"):
             mesh[words[0] == "vn"].append([float(w) for w in words[1:4]])
-        elif words and words[0] == "f" and "//" in words[1]:
+        elif words[0] == "f" and "//" in words[1]:
             for corner in words[1:]:
                 v, vn = (int(n) for n in corner.split("//"))
                 if v - firsts[0] != vn - firsts[1]:
@@ -103,16 +99,14 @@ def basis(knots, degree, t):
 def read_surfaces(path):
     """Each group's free-form surface: its statements by keyword ("parmu" for parm u), its control points."""
     vertices, surfaces = [], []
-    for words in map(str.split, open(path)):
-        if words and words[0] == "v":
+    for words in (line.split() or [""] for line in open(path)):
+        if words[0] == "v":
             vertices.append([float(w) for w in words[1:]] + [1.0] * (5 - len(words)))
-        elif words and words[0] == "g":
+        elif words[0] == "g":
             surfaces.append({"g": words[1:]})
-        elif words and words[0] in ("cstype", "deg", "surf", "parm", "end"):
+        elif words[0] in ("cstype", "deg", "surf", "parm", "end"):
             surfaces[-1][words[0] + (words[1] if words[0] == "parm" else "")] = words[1:]
-    for s in surfaces:
-        s["points"] = [vertices[int(w) - 1] for w in s["surf"][4:]]
-    return surfaces
+    return [dict(s, points=[vertices[int(w) - 1] for w in s["surf"][4:]]) for s in surfaces]
 
 
 def evaluate(surface, u, v):

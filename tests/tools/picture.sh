@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # tresslow-sim's pictures without an X server (usage: picture.sh TRESSLOW_SIM): their size and what the view
-# maps onto it, the numbered pictures of a film, and the failures that leave no file behind.
+# maps onto it, the numbered pictures of a film, the failures that leave no file behind; and where its files
+# go: a FIFO is written into and stays one, a symbolic link is followed and stays one, - is standard output, a
+# full disk leaves the old file as it was. (Places that cannot be written: TresslowSimTest.)
 set -euo pipefail
-SIM=$(realpath "$1") WORK=$(mktemp -d) && trap 'rm -rf "$WORK"' EXIT && cd "$WORK"
+SIM=$(realpath "$1") WORK=$(mktemp -d) && cd "$WORK"
+trap 'mountpoint -q full && umount full; cd / && rm -rf "$WORK"' EXIT
 fail() { echo "FAIL at ${0##*/} line ${BASH_LINENO[0]}: $*" >&2; exit 1; }
+is_picture() { [ "$(identify -format '%m %w %h' "$1" 2>/dev/null)" = "PNG 445 455" ]; }
 
 # The plane's square, filled: its corners (+-100, 0, +-100) turned 30 degrees about z, then tilted 30 about
 # x, lie at x' = x cos 30, y' = x sin 30 cos 30 - z sin 30: 173.2 units across and 186.6 high. The window's
@@ -35,11 +39,9 @@ read -r w h <<<"$(convert ball.png -fuzz 3% -fill black -opaque 'rgb(153,178,229
     -morphology Open Disk:2 -trim -format '%w %h' info:)"
 awk "BEGIN { exit !($w >= 0.97 * $h && $w <= 1.03 * $h && $h >= 95) }" || fail "the ball is $w x $h pixels in 800x200"
 
-# Every third of 7 frames is a numbered picture, and picture N is the picture after N frames.
+# Every third of 7 frames is a numbered picture (that picture N is --png's after N frames: resume_and_stats.py).
 "$SIM" --hairs 4 --png-every 3 . --frames 7
-"$SIM" --hairs 4 --frames 6 --png sixth.png
 [ "$(ls frame-* | paste -sd ' ')" = "frame-000003.png frame-000006.png" ] || fail "the film holds: $(ls frame-*)"
-cmp -s sixth.png frame-000006.png || fail "the film's picture 6 is not the picture after 6 frames"
 rm ./*.png
 
 # Without OSMesa (a library of that name is missing), or with the picture cut short by a file size limit:
@@ -54,3 +56,25 @@ for case in "2|libOSMesa-missing.so.8: cannot open|TRESSLOW_OSMESA=libOSMesa-mis
     [ "$status $(wc -l <err) $(ls -A | paste -sd ' ')" = "$expected 1 err out" ] && [ ! -s out ] &&
         grep -qF "$reason" err || fail "not $expected, \"$reason\": $status, $(cat err), files $(ls -A | paste -sd ' ')"
 done
+
+mkfifo fifo
+cat fifo >from-fifo.png &
+"$SIM" --png fifo && [ -p fifo ] || kill $!  # else the reader would wait for a writer for ever
+wait $! || true
+[ -p fifo ] && is_picture from-fifo.png || fail "the FIFO is no longer one or gave no whole picture"
+echo old >real.png && ln -s real.png link.png && ln -s new.png dangling.png
+"$SIM" --png link.png && "$SIM" --png dangling.png
+[ -L link.png ] && [ -L dangling.png ] && is_picture real.png && is_picture new.png ||
+    fail "a link is no longer one or the file it names holds no picture"
+# The commands' lines go to stderr then, so that standard output carries the picture alone.
+"$SIM" --shape sphere --png - >stdout.png 2>err
+is_picture stdout.png && [ "$(cat err)" = "ttotal = 441" ] || fail "--png - wrote no picture alone: $(cat err)"
+
+# A file system of 64 KiB holds no dump of 400 strands on the sphere.
+mkdir full
+mount -t tmpfs -o size=64k tmpfs full 2>/dev/null || { echo "skipped the full disk: cannot mount" && exit 0; }
+echo old >full/dump.json
+status=0 && "$SIM" --shape sphere --hairs 20 --frames 1 --dump full/dump.json >/dev/null 2>err || status=$?
+[ "$status $(cat full/dump.json) $(ls full)" = "1 old dump.json" ] &&
+    [ "$(cat err)" = 'tresslow-sim: cannot write the dump file "full/dump.json": No space left on device' ] ||
+    fail "on a full disk: status $status, $(cat err), left $(ls full)"

@@ -2,6 +2,7 @@
 // where a strand collapses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -9,61 +10,49 @@
 
 namespace {
 
-// The tube of radius t around the strand whose point k is at start + k step, or at points[k].
-NurbsSurface tubeOf(const float (*points)[3], float t) {
+// The tube of radius t around the strand whose point k is at points[k].
+NurbsSurface tubeOf(const float (*points)[3], float t = 1) {
     HairPoint strand[8] = {};
-    for (int k = 0; k < 8; ++k)
-        for (int c = 0; c < 3; ++c) strand[k].position[c] = points[k][c];
+    for (int k = 0; k < 8; ++k) std::copy_n(points[k], 3, strand[k].position);
     NurbsSurface tube;
     anim::buildStrandTube(strand, t, tube);
     return tube;
 }
 
-NurbsSurface straightTube(const float start[3], const float step[3], float t = 1) {
+// A strand in two straight legs: point k at start[k / 4] + (k % 4) step[k / 4].
+struct Legs {
+    float start[2][3], step[2][3];
+};
+
+NurbsSurface tubeOf(const Legs& legs, float t = 1) {
     float points[8][3];
-    for (int k = 0; k < 8; ++k)
-        for (int c = 0; c < 3; ++c) points[k][c] = start[c] + k * step[c];
+    for (int i = 0; i < 24; ++i)
+        points[i / 3][i % 3] = legs.start[i / 12][i % 3] + (i / 3 % 4) * legs.step[i / 12][i % 3];
     return tubeOf(points, t);
 }
 
 }  // namespace
 
-// Sample rows 0 and 10 lie on the rings of radius t around root and tip, and every row closes on itself.
-// (Which way the ring turns, the normals' test shows.)
-TEST(StrandTubes, TubesRunFromTheRootRingToTheTipRing) {
-    const float strand[8][3] = {{10, 0, 5},   {11, 20, 6},  {13, 38, 4},  {16, 55, 8},
-                                {20, 70, 12}, {25, 84, 10}, {31, 96, 15}, {38, 105, 14}};
-    for (float t : {1.0f, 2.5f}) {
-        const std::vector<SurfaceVertex> v = tubeOf(strand, t).evaluateGrid();
-        for (int i = 0; i < 11; ++i) {  // 1e-4: rounding; 0.15 t: the ring is a spline through its corners
-            const SurfaceVertex &first = v[11 * i], &last = v[11 * i + 10],
-                                &end = v[i < 6 ? 2 * i : 98 + 2 * i];
-            const float* p = strand[i < 6 ? 0 : 7];
-            EXPECT_NEAR(std::hypot(first.x - last.x, first.y - last.y, first.z - last.z), 0, 1e-4)
-                << "row " << i;
-            EXPECT_NEAR(end.y, p[1], 1e-4) << i;
-            EXPECT_NEAR(std::hypot(end.x - p[0], end.z - p[2]), t, 0.15 * t) << i;
-        }
-    }
-}
-
-// Two straight legs, points 0-3 and 4-7: sample rows 0-3 lie around the first leg's line, rows 7-10 around
-// the second's, and every normal n there points to the line: n.(X - C) < 0, C the foot of X on the line,
-// whether the leg rises or falls.
-TEST(StrandTubes, TubeNormalsPointIntoTheTube) {
+// Sample rows 0-3 lie around the first leg's line, rows 7-10 around the second's, and every normal n there
+// points to the line: n.(X - C) < 0, C the foot of X on the line, whether the leg rises or falls. Rows 0 and
+// 10 lie on the rings of radius t around root and tip (0.15 t: the ring is a spline through its corners),
+// and every row closes on itself (1e-4: rounding).
+TEST(StrandTubes, ClosedTubesFromRootToTipWithNormalsIntoTheTube) {
     const struct {
         const char* name;
-        float start[2][3], step[2][3];  // point k of leg l: start[l] + (k % 4) step[l]
-    } strands[] = {{"up then down", {{0, 0, 0}, {20, 30, 0}}, {{0, 10, 0}, {0, -10, 0}}},
-                   {"slanted down then up", {{5, 50, -2}, {40, 10, 7}}, {{3, -4, 1}, {-2, 5, 0}}},
-                   {"steeply down sideways", {{0, 0, 0}, {32, -36, 16}}, {{8, -9, 4}, {8, -9, 4}}}};
+        Legs legs;
+        float t;
+    } strands[] = {
+        {"up then down", {{{0, 0, 0}, {20, 30, 0}}, {{0, 10, 0}, {0, -10, 0}}}, 1},
+        {"slanted down then up, thick", {{{5, 50, -2}, {40, 10, 7}}, {{3, -4, 1}, {-2, 5, 0}}}, 2.5f},
+        {"steeply down sideways", {{{0, 0, 0}, {32, -36, 16}}, {{8, -9, 4}, {8, -9, 4}}}, 1}};
     for (const auto& s : strands) {
-        float points[8][3];
-        for (int i = 0; i < 24; ++i)
-            points[i / 3][i % 3] = s.start[i / 12][i % 3] + (i / 3 % 4) * s.step[i / 12][i % 3];
-        const std::vector<SurfaceVertex> v = tubeOf(points, 1).evaluateGrid();
+        const std::vector<SurfaceVertex> v = tubeOf(s.legs, s.t).evaluateGrid();
         for (int i : {0, 1, 2, 3, 7, 8, 9, 10}) {
-            const float *a = s.start[i < 5 ? 0 : 1], *d = s.step[i < 5 ? 0 : 1];
+            const float *a = s.legs.start[i < 5 ? 0 : 1], *d = s.legs.step[i < 5 ? 0 : 1], end = i ? 3 : 0;
+            const SurfaceVertex &first = v[11 * i], &last = v[11 * i + 10];
+            EXPECT_NEAR(std::hypot(first.x - last.x, first.y - last.y, first.z - last.z), 0, 1e-4)
+                << s.name << ", row " << i;
             for (int j = 0; j <= 10; ++j) {
                 const SurfaceVertex& p = v[11 * i + j];
                 const float x[3] = {p.x - a[0], p.y - a[1], p.z - a[2]};
@@ -72,6 +61,10 @@ TEST(StrandTubes, TubeNormalsPointIntoTheTube) {
                 EXPECT_LT(p.nx * (x[0] - along * d[0]) + p.ny * (x[1] - along * d[1]) +
                               p.nz * (x[2] - along * d[2]),
                           0)
+                    << s.name << ", row " << i << ", sample " << j;
+                if (i % 10) continue;  // the root ring around a, the tip ring around a + 3 d
+                EXPECT_NEAR(x[1], end * d[1], 1e-4) << s.name << ", row " << i << ", sample " << j;
+                EXPECT_NEAR(std::hypot(x[0] - end * d[0], x[2] - end * d[2]), s.t, 0.15 * s.t)
                     << s.name << ", row " << i << ", sample " << j;
             }
         }
@@ -83,14 +76,15 @@ TEST(StrandTubes, TubeNormalsPointIntoTheTube) {
 // falling, nearly level: sample row 8 of this one, grown and moved by one frame on the sphere, where Du.y =
 // -0.0066 against |Du| = 60 lies within 16 float epsilons of |X| times the basis terms.
 TEST(StrandTubes, LevelTubesKeepTheirNormals) {
-    const float start[3] = {73.1f, 37.5f, 0}, step[3] = {10, 0, 0};
     const float turning[8][3] = {
         {-47.292141f, 33.7687225f, 81.3825989f},  {-47.4280663f, 37.6166649f, 81.212204f},
         {-56.0397911f, 41.482254f, 90.6346588f},  {-61.3238869f, 45.0270195f, 103.10463f},
         {-66.9584656f, 49.8402328f, 115.363617f}, {-75.5272751f, 50.7771225f, 122.14312f},
         {-83.7301102f, 50.5415459f, 129.60553f},  {-83.8668976f, 54.9656639f, 134.963531f}};
     for (int c = 0; c < 2; ++c) {
-        NurbsSurface tube = c ? tubeOf(turning, 1) : straightTube(start, step);
+        NurbsSurface tube =
+            c ? tubeOf(turning)
+              : tubeOf(Legs{{{73.1f, 37.5f, 0}, {113.1f, 37.5f, 0}}, {{10, 0, 0}, {10, 0, 0}}});
         const std::vector<SurfaceVertex> level = tube.evaluateGrid();
         tube.normalFacing = kNormalsAsEvaluated;
         const std::vector<SurfaceVertex> unturned = tube.evaluateGrid();
@@ -109,14 +103,14 @@ TEST(StrandTubes, CollapsedStrandsGetTheFallbackNormal) {
     const char* names[] = {"all at (73.1, 41.7, -88.3)", "all there, thin", "all at (731, 417, -883), thin",
                            "points 3 and 4 at one spot"};
     const float spots[3][4] = {
-        {73.1f, 41.7f, -88.3f, 1}, {73.1f, 41.7f, -88.3f, 0.5f}, {731, 417, -883, 0.5f}};
+        {73.1f, 41.7f, -88.3f, 1}, {73.1f, 41.7f, -88.3f, 0.5f}, {731, 417, -883, 0.5f}};  // x, y, z, t
     const float partly[8][3] = {{70, 30, -90},          {71, 35, -89},          {72.5f, 41, -88},
                                 {73.1f, 41.7f, -88.3f}, {73.1f, 41.7f, -88.3f}, {75, 50, -86},
                                 {77, 58, -85},          {78, 66, -84}};
-    const float still[3] = {0, 0, 0};
     for (int c = 0; c < 4; ++c) {
-        const std::vector<SurfaceVertex> v =
-            (c < 3 ? straightTube(spots[c], still, spots[c][3]) : tubeOf(partly, 1)).evaluateGrid();
+        const float* spot = spots[std::min(c, 2)];
+        const Legs still{{{spot[0], spot[1], spot[2]}, {spot[0], spot[1], spot[2]}}, {}};
+        const std::vector<SurfaceVertex> v = (c < 3 ? tubeOf(still, spot[3]) : tubeOf(partly)).evaluateGrid();
         for (int k = 0; k < 121; ++k) {
             const SurfaceVertex& n = v[k];
             const bool fallback = n.nx == 0 && n.ny == 1 && n.nz == 0;

@@ -3,6 +3,7 @@
 // whether it asks the view to redraw.
 #include <FL/Fl_Button.H>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -44,10 +45,9 @@ std::string changes(const std::map<std::string, std::string>& before) {
 // Grown anew: the live strands moved and stand at rest, as a growth leaves them (a frame moves them too,
 // but sets them going).
 bool regrown(const std::vector<float>& before) {
-    bool atRest = true;
-    for (int i = 0; i < livePointCount(); i++)
-        for (float v : hairPoints[i].velocity) atRest &= v == 0.0f;
-    return atRest && livePositions() != before;
+    return livePositions() != before && std::all_of(hairPoints, hairPoints + livePointCount(), [](auto& p) {
+               return p.velocity[0] == 0.0f && p.velocity[1] == 0.0f && p.velocity[2] == 0.0f;
+           });
 }
 
 struct Command {
