@@ -51,6 +51,22 @@ public:
 
     bool isSetUp() const { return samplesU != 0 && samplesV != 0 && !controlPoints.empty(); }
 
+    int degreeU = 0;
+    int degreeV = 0;
+    int orderU = 0;  // degreeU + 1
+    int orderV = 0;
+    int knotCountU = 0;  // countU + orderU
+    int knotCountV = 0;
+    int countU = 0;  // control points along u
+    int countV = 0;
+    int spanCountU = 0;  // countU - degreeU: spans that carry the surface, one coefficient block each
+    int spanCountV = 0;
+    int samplesU = 0;  // sample intervals along u; 0 while not set up
+    int samplesV = 0;
+    // Largest sum over j of |sampleDerivU[i*orderU + j]| over the samples i, and the same for v: the size
+    // of a derivative's basis terms, which scales the rounding residue that the row evaluation allows in it.
+    float derivativeTermsU = 0.0f;
+    float derivativeTermsV = 0.0f;
     // Every array is empty while the surface is not set up.
     // countU*countV*4: point (a, b) at (a*countV + b)*4, weights premultiplied.
     std::vector<float> controlPoints;
@@ -68,22 +84,6 @@ public:
     std::vector<float> isoDerivs;  // orderV*4: the same blended with the u derivatives
     std::vector<int> sampleSpanU;  // samplesU+1 entries, degreeU <= span <= countU-1
     std::vector<int> sampleSpanV;  // samplesV+1 entries
-    int degreeU = 0;
-    int degreeV = 0;
-    int orderU = 0;  // degreeU + 1
-    int orderV = 0;
-    int knotCountU = 0;  // countU + orderU
-    int knotCountV = 0;
-    int countU = 0;  // control points along u
-    int countV = 0;
-    int spanCountU = 0;  // countU - degreeU: spans that carry the surface, one coefficient block each
-    int spanCountV = 0;
-    int samplesU = 0;  // sample intervals along u; 0 while not set up
-    int samplesV = 0;
-    // Largest sum over j of |sampleDerivU[i*orderU + j]| over the samples i, and the same for v: the size
-    // of a derivative's basis terms, which scales the rounding residue that the row evaluation allows in it.
-    float derivativeTermsU = 0.0f;
-    float derivativeTermsV = 0.0f;
     std::vector<SurfaceVertex> vertexRing;  // 2*(samplesV+1): sample j of a row in slot 2j + (row parity)
 
     // Which way the evaluated normals are turned: set once, by whoever makes the surface (the sphere, the
