@@ -13,7 +13,7 @@ using PlaneGrowerTest = DefaultSettingsTest;
 // y with X = 20, then x and z from the root's with X = 45. Root z: -100 + 18467*200/32767 = 12.7170628986...
 // stores 0x1.96f22ep+3 (12.71706295); U rounded to float first (112.7170639) would store 12.7170639, a float
 // step higher.
-TEST(PlaneGrowerStartUp, FirstStrandIsTheDescribedArithmeticToTheBit) {
+TEST(PlaneGrowerStartUp, FirstStrandIsTheHandWorkedArithmeticToTheBit) {
     struct Coordinate {
         int point, axis, r;  // axis 0, 1, 2 = x, y, z; r the draw, in the order of the draws
         float stored;
